@@ -1,0 +1,54 @@
+// KivDock: the docking-panel control. The host creates it, fills it with bars through Bars(),
+// shows it and listens to its four events.
+#pragma once
+
+#include <any>
+#include <cstdint>
+#include <memory>
+
+#include "kivdock/bars.h"
+#include "kivdock/elements.h"
+#include "kivdock/events.h"
+
+namespace kiv {
+
+class KivDock;
+namespace detail {
+class DockCore;
+DockCore& coreOf(KivDock& dock);
+}  // namespace detail
+
+class KivDock : public std::enable_shared_from_this<KivDock> {
+ public:
+  // The platform creates the control.
+  static std::shared_ptr<KivDock> create();
+  ~KivDock();  // termination: saves at run time and gives every hosted control back
+  KivDock(const KivDock&) = delete;
+  KivDock& operator=(const KivDock&) = delete;
+
+  clsBars& Bars();
+  bool AllowScroll() const;
+  void setAllowScroll(bool v);
+  bool Show() const;
+  void setShow(bool v);
+  bool DoLoadSettings() const;
+  void setDoLoadSettings(bool v);
+  std::any ShowElement(std::int32_t Index);  // always empty
+  Hwnd hWndItem(std::int16_t Index);
+  void Save();
+  void setEventSink(KivDockEvents* sink);  // not owned; nullptr detaches
+
+  // The control's size as its container sees it, in twips. setSize is the container resizing
+  // the control: it raises the control's resize event.
+  std::int32_t Width() const;
+  std::int32_t Height() const;
+  void setSize(std::int32_t width, std::int32_t height);
+  Elements& elements();
+
+ private:
+  KivDock();
+  friend detail::DockCore& detail::coreOf(KivDock& dock);
+  std::unique_ptr<detail::DockCore> core_;
+};
+
+}  // namespace kiv

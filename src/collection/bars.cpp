@@ -1,0 +1,95 @@
+// The collection: adding, counting, the lookups and clearing.
+#include "kivdock/bars.h"
+
+#include "dock/dock_access.h"
+#include "platform/errors.h"
+#include "platform/failure.h"
+
+namespace kiv {
+
+using detail::ignoreFailure;
+
+void clsBars::settlePendingRestack() {
+  if (broker_) detail::settleRestack(broker_, broker_->restackPending_);
+}
+
+std::shared_ptr<cKivBar> clsBars::Add() {
+  std::shared_ptr<cKivBar> result;
+  detail::trapAndReport("clsBars.Add", [&] {
+    settlePendingRestack();
+    auto made = detail::withDock(broker_, [](detail::DockCore& dock) { return dock.fBarAdd(); });
+    if (!made) throw detail::errors::missingObject();
+    mCol.push_back(made);
+    result = made;
+    made->setIndex(Count());
+    resizeOrder(Count());
+    setOrderAt(Count(), Count());
+  });
+  return result;
+}
+
+std::int32_t clsBars::CountVisible() {
+  std::int32_t n = 0;
+  for (const auto& b : mCol) n += b->State() != eBarHidden;
+  return n;
+}
+
+std::shared_ptr<cKivBar> clsBars::Bar(std::int32_t Index) {
+  if (Index < 1 || Index > Count()) throw detail::errors::badIndex();
+  return mCol[static_cast<std::size_t>(Index) - 1];
+}
+
+std::shared_ptr<cKivBar> clsBars::Item(std::int32_t Index) {
+  if (Index < 1 || Index > Count()) return nullptr;
+  return mCol[static_cast<std::size_t>(Index) - 1];
+}
+
+std::shared_ptr<cKivBar> clsBars::ItemByKey(const std::string& Key) {
+  for (const auto& b : mCol) {
+    if (b->Key_ == Key) return b;
+  }
+  return nullptr;
+}
+
+std::shared_ptr<cKivBar> clsBars::ItemByOrder(std::int32_t OrderIndex) {
+  if (OrderIndex < 1 || OrderIndex >= static_cast<std::int32_t>(mOrder.size())) return nullptr;
+  return Item(mOrder[static_cast<std::size_t>(OrderIndex)]);
+}
+
+std::shared_ptr<cKivBar> clsBars::ItemByOrderVisible(std::int32_t OrderIndex) {
+  const auto& visible = visibleOrder();
+  if (OrderIndex < 1 || OrderIndex > static_cast<std::int32_t>(visible.size())) return nullptr;
+  return Item(visible[static_cast<std::size_t>(OrderIndex) - 1]);
+}
+
+// The visible bars in order, rebuilt only after the order or a bar's state changed.
+const std::vector<std::int32_t>& clsBars::visibleOrder() {
+  const std::uint64_t stamp = broker_ ? broker_->stateChanges_ : 0;
+  if (visibleValid_ && broker_ && stamp == visibleStamp_) return visible_;
+  visible_.clear();
+  for (std::int32_t p = 1; p <= Count() && p < static_cast<std::int32_t>(mOrder.size()); ++p) {
+    auto b = Item(mOrder[static_cast<std::size_t>(p)]);
+    if (b && b->State() != eBarHidden) visible_.push_back(b->Index());
+  }
+  visibleValid_ = true;
+  visibleStamp_ = stamp;
+  return visible_;
+}
+
+// Gives every hosted control back, drops the bars and has the dock unload their elements.
+void clsBars::Clear() {
+  ignoreFailure([&] { settlePendingRestack(); });
+  for (std::size_t i = 0; i < mCol.size(); ++i) {
+    ignoreFailure([&] { mCol[i]->setControl(nullptr); });
+  }
+  ignoreFailure([&] {
+    std::vector<std::shared_ptr<cKivBar>> dropped;
+    dropped.swap(mCol);
+    orderChanged();
+  });
+  ignoreFailure([&] {
+    detail::withDock(broker_, [](detail::DockCore& dock) { dock.fClear(); });
+  });
+}
+
+}  // namespace kiv

@@ -1,0 +1,28 @@
+// How bars and the collection reach their dock: ask the broker, make one call inside a scope,
+// let go. Without a dock the call fails with KivError 91.
+#pragma once
+
+#include <memory>
+
+#include "dock/dock_core.h"
+#include "kivdock/broker.h"
+#include "platform/errors.h"
+
+namespace kiv::detail {
+
+template <class Op>
+auto withDock(const std::shared_ptr<clsEvents>& broker, Op&& op) {
+  std::shared_ptr<KivDock> dock = broker ? broker->Dock() : nullptr;
+  if (!dock) throw errors::missingObject();
+  DockCore& core = coreOf(*dock);
+  DockCore::Scope scope(core);
+  return op(core);
+}
+
+// A restack of the bars that waits is done before its inputs change.
+inline void settleRestack(const std::shared_ptr<clsEvents>& broker, bool pending) {
+  if (!pending) return;
+  if (std::shared_ptr<KivDock> dock = broker->Dock()) coreOf(*dock).settlePendingRestack();
+}
+
+}  // namespace kiv::detail

@@ -1,0 +1,159 @@
+// The dock's private side: its fields, the operations its bars and collection call, and the
+// procedures of layout, painting, interaction and settings. One class, implemented by concern
+// in dock/, layout/, visuals/, interaction/ and settings/.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "kivdock/bar.h"
+#include "kivdock/bars.h"
+#include "kivdock/broker.h"
+#include "kivdock/dock.h"
+#include "kivdock/elements.h"
+#include "kivdock/events.h"
+#include "platform/element_host.h"
+#include "platform/errors.h"
+
+namespace kiv::detail {
+
+class DockCore : public ElementHost {
+ public:
+  explicit DockCore(KivDock& owner);
+  ~DockCore() override;
+  DockCore(const DockCore&) = delete;
+  DockCore& operator=(const DockCore&) = delete;
+
+  // Marks one call from outside (host, bar, collection, element input). It keeps the dock alive
+  // while the call runs, counts nesting, stops runaway recursion and, when the outermost call
+  // ends, finishes deferred layout work.
+  class Scope {
+   public:
+    explicit Scope(DockCore& core);
+    ~Scope();
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+   private:
+    DockCore& core_;
+    std::shared_ptr<KivDock> keepAlive_;
+  };
+
+  // Public members of the control (dock/dock_members.cpp).
+  clsBars& Bars() { return *bars_; }
+  bool AllowScroll() const { return mAllowScroll; }
+  void setAllowScroll(bool v);
+  bool Show() const { return mShow; }
+  void setShow(bool v);
+  bool DoLoadSettings() const { return mDoLoadSettings; }
+  void setDoLoadSettings(bool v) { mDoLoadSettings = v; }
+  void ShowElement(std::int32_t Index);
+  Hwnd hWndItem(std::int16_t Index);
+  void Save();
+  void setEventSink(KivDockEvents* sink) { sink_ = sink; }
+  std::int32_t Width() const { return width_; }
+  std::int32_t Height() const { return height_; }
+  void setSize(std::int32_t width, std::int32_t height);
+  Elements& elements() { return *elements_; }
+  void terminate();
+
+  // Operations the collection calls (dock/element_sets.cpp).
+  std::shared_ptr<cKivBar> fBarAdd();
+  void fClear();
+
+  // Operations a bar calls with its index (layout/).
+  void fRefreshBar(std::int16_t index);
+  void fArrangeTitle(std::int16_t index);
+  void fBarStateChanged(std::int16_t index, EKivBarStates& oldState);
+  void fBarHeightChanged(std::int16_t index, std::int32_t height);
+  void fSetBarTop(std::int16_t index, std::int32_t& top);
+  void fSetBarLeft(std::int16_t index, std::int32_t& left);
+  void fSetBarWidth(std::int16_t index, std::int32_t& width);
+  std::int32_t fGetBarTop(std::int16_t index);
+  std::int32_t fGetBarWidth(std::int16_t index);
+
+  // Deferred stacking: a restack that waits is done before anything that depends on it.
+  void settlePendingRestack();
+
+  // ElementHost: user input from the elements (interaction/element_input.cpp).
+  void beforeStackRead() override { settlePendingRestack(); }
+  void elementClick(Element& element) override;
+  void elementMouseDown(Element& element, std::int16_t button, std::int16_t shift, float x,
+                        float y) override;
+  void elementMouseMove(Element& element, std::int16_t button, std::int16_t shift, float x,
+                        float y) override;
+  void elementMouseUp(Element& element, std::int16_t button, std::int16_t shift, float x,
+                      float y) override;
+  void elementDragDrop(Element& element, float x, float y) override;
+  void scrollChanged(VScrollBar& scroll) override;
+
+ private:
+  // dock/
+  void pHideBar(std::int16_t index);
+  void onResize();
+  void raiseClosed(const std::string& key);
+  void raiseCtlResize(const std::string& key);
+  void raiseRightClick(std::string& key);
+  void raiseOptShow(std::string& key, bool& reload);
+  // layout/layout_pass.cpp
+  void OrderBars(bool save);
+  std::int32_t pResizeHeight();
+  void requestRestack();
+  void pRefreshAll();
+  void pPaintAll();
+  // layout/heights.cpp, layout/height_triggers.cpp
+  void pAutoSize();
+  void pCalcHeight(std::int16_t index, std::int16_t& neighbour);
+  void pSetSplitLimits();
+  void pSplitMove(std::int16_t index);
+  void pBarResized(std::int16_t index);
+  // layout/widths.cpp
+  void pResizeWidth(std::int32_t w);
+  // layout/body_placement.cpp
+  void pPlaceSplit(std::int16_t index);
+  void pPlaceControl(std::int16_t index);
+  // visuals/
+  void pArrangeTitle(std::int32_t index);
+  void pPaint(std::int16_t index);
+  void pPaintTitle(std::int32_t index);
+  void pLoadColors();
+  std::int32_t pGetColor(std::int32_t number);
+  // interaction/
+  void collapseClicked(std::int16_t index);
+  void expandClicked(std::int16_t index);
+  void upClicked(std::int16_t index);
+  void downClicked(std::int16_t index);
+  void optionsClicked(std::int16_t index);
+  void pTitleRightClick(std::int16_t index);
+  void titleMouseDown(std::int16_t index, std::int16_t button);
+  void DockBar_DragDrop(std::int16_t index);
+  void dockDragDrop(float x, float y);
+  void splitMouseMove(std::int16_t index, std::int16_t button, float y);
+  void splitMouseUp(std::int16_t index);
+  // settings/
+  void pSaveSettings();
+  void pLoadSettings();
+
+  // The bar of an index; KivError 91 when there is none (a missing object).
+  std::shared_ptr<cKivBar> bar(std::int32_t index);
+  // The bar at an order position; KivError 91 when there is none.
+  std::shared_ptr<cKivBar> barAtOrder(std::int32_t position);
+
+  KivDock& owner_;
+  std::unique_ptr<Elements> elements_;
+  std::shared_ptr<clsEvents> mEvents;
+  std::unique_ptr<clsBars> bars_;
+  bool mAllowScroll = false;
+  bool mDoLoadSettings = true;
+  bool mShow = false;
+  bool mLoading = false;
+  std::int32_t mDragIndex = 0;
+  KivDockEvents* sink_ = nullptr;
+  std::int32_t width_ = 4800, height_ = 3600;
+  int depth_ = 0;
+  bool runaway_ = false;
+  bool settling_ = false;
+};
+
+}  // namespace kiv::detail

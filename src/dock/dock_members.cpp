@@ -1,0 +1,133 @@
+// The control's members and lifecycle: showing, the reset and show-again of bars, the hide rule,
+// resizing, saving and termination.
+#include "dock/dock_core.h"
+#include "kivdock/platform.h"
+#include "kivdock/shared_services.h"
+#include "platform/failure.h"
+
+namespace kiv::detail {
+
+void DockCore::setAllowScroll(bool v) {
+  settlePendingRestack();
+  mAllowScroll = v;
+}
+
+void DockCore::setShow(bool v) {
+  settlePendingRestack();
+  mShow = v;
+  if (v) pRefreshAll();
+}
+
+void DockCore::ShowElement(std::int32_t Index) {
+  if (Index == 0) {
+    for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+      ignoreFailure([&] {
+        auto b = bars_->Item(i);
+        if (b && b->State() == eBarHidden) b->setState(eBarExpanded);
+      });
+    }
+    ignoreFailure([&] { OrderBars(false); });
+  } else if (Index == -1) {
+    if (!mAllowScroll) {
+      for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+        ignoreFailure([&] { bar(i)->setState(eBarExpanded); });
+        ignoreFailure([&] {
+          auto b = bar(i);
+          if (b->AllowResize()) b->setHeight(600);
+        });
+      }
+      ignoreFailure([&] { bars_->fSetOrderDefault(); });
+    }
+    ignoreFailure([&] { pLoadColors(); });
+    ignoreFailure([&] { pAutoSize(); });
+    settlePendingRestack();
+    mShow = true;
+    ignoreFailure([&] { pPaintAll(); });
+  } else {
+    ignoreFailure([&] { bar(Index)->setState(eBarExpanded); });
+    ignoreFailure([&] { OrderBars(false); });
+  }
+}
+
+Hwnd DockCore::hWndItem(std::int16_t Index) { return elements_->picDockBar(Index).hWnd(); }
+
+void DockCore::Save() { pSaveSettings(); }
+
+void DockCore::setSize(std::int32_t width, std::int32_t height) {
+  width_ = width;
+  height_ = height;
+  onResize();
+}
+
+// The control's resize event: it keeps a smallest size, then shares the height and lays out.
+void DockCore::onResize() {
+  ignoreFailure([&] {
+    if (width_ < 500) width_ = 500;
+  });
+  ignoreFailure([&] {
+    if (height_ < 200) height_ = 200;
+  });
+  ignoreFailure([&] { elements_->surface().setWidth(static_cast<float>(width_)); });
+  ignoreFailure([&] { elements_->surface().setHeight(static_cast<float>(height_)); });
+  if (!mShow) return;
+  ignoreFailure([&] { pAutoSize(); });
+  ignoreFailure([&] { OrderBars(false); });
+}
+
+// The close button's rule: a bar is hidden only while another bar stays visible.
+void DockCore::pHideBar(std::int16_t index) {
+  if (mLoading) return;
+  bool another = false;
+  for (std::int32_t i = 1; i <= bars_->Count() && !another; ++i) {
+    if (i == index) continue;
+    ignoreFailure([&] { another = bar(i)->State() != eBarHidden; });
+  }
+  if (!another) {
+    ignoreFailure([&] {
+      sharedServices()->ShowMessage("Sie müssen mindestens ein Element sichtbar lassen!", 0, "",
+                                    -1, 0);
+    });
+    return;
+  }
+  ignoreFailure([&] { bar(index)->setState(eBarHidden); });
+  ignoreFailure([&] { pAutoSize(); });
+  ignoreFailure([&] { pPaintAll(); });
+  ignoreFailure([&] { raiseClosed(bar(index)->Key()); });
+  ignoreFailure([&] { pSaveSettings(); });
+}
+
+// Termination: save at run time, detach the broker, give every hosted control back.
+void DockCore::terminate() {
+  ignoreFailure([&] {
+    if (platform()->UserMode()) pSaveSettings();
+  });
+  ignoreFailure([&] {
+    if (mEvents) mEvents->evGetDockBar_ = nullptr;
+    mEvents.reset();
+  });
+  ignoreFailure([&] { bars_->fSetEvents(nullptr); });
+  ignoreFailure([&] { bars_->Clear(); });
+  ignoreFailure([&] { bars_.reset(); });
+}
+
+void DockCore::raiseClosed(const std::string& key) {
+  if (!sink_) return;
+  std::string arg = key;
+  sink_->Closed(arg);
+}
+
+void DockCore::raiseCtlResize(const std::string& key) {
+  if (!sink_) return;
+  std::string arg = key;
+  sink_->CtlResize(arg);
+}
+
+void DockCore::raiseRightClick(std::string& key) {
+  if (sink_) sink_->RightClick(key);
+}
+
+void DockCore::raiseOptShow(std::string& key, bool& reload) {
+  if (sink_) sink_->OptShow(key, reload);
+}
+
+}  // namespace kiv::detail

@@ -1,0 +1,71 @@
+// Widths of the bars in both modes, and the small operations behind a bar's Top, left, Width
+// and its repaint and title layout requests.
+#include "dock/dock_core.h"
+#include "platform/failure.h"
+#include "platform/whole_number.h"
+
+namespace kiv::detail {
+
+void DockCore::pResizeWidth(std::int32_t w) {
+  trapAndReport("KivDock.pResizeWidth", [&] {
+    for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+      auto b = barAtOrder(i);
+      std::int32_t left = 30, width = w;
+      if (mAllowScroll) {
+        switch (b->AlignBar()) {
+          case eAlignTop:
+          case eAlignBottom:
+            break;
+          case eAlignLeft:
+            width = wholeLong(w / 2.0 - 45);
+            break;
+          case eAlignRight:
+            left = wholeLong(w / 2.0 + 45);
+            width = wholeLong(w / 2.0 - 30);
+            break;
+          default:
+            continue;  // any other alignment keeps its place
+        }
+      }
+      const std::int16_t index = toInteger(b->Index());
+      fSetBarLeft(index, left);
+      fSetBarWidth(index, width);
+    }
+  });
+}
+
+void DockCore::fSetBarTop(std::int16_t index, std::int32_t& top) {
+  elements_->picDockBar(index).setTop(static_cast<float>(top));
+}
+
+void DockCore::fSetBarLeft(std::int16_t index, std::int32_t& left) {
+  elements_->picDockBar(index).setLeft(static_cast<float>(left));
+}
+
+void DockCore::fSetBarWidth(std::int16_t index, std::int32_t& width) {
+  elements_->picDockBar(index).setWidth(static_cast<float>(width));
+  pArrangeTitle(index);
+  pPaint(index);
+}
+
+std::int32_t DockCore::fGetBarTop(std::int16_t index) {
+  return wholeLong(elements_->picDockBar(index).Top());
+}
+
+std::int32_t DockCore::fGetBarWidth(std::int16_t index) {
+  return wholeLong(elements_->picDockBar(index).Width());
+}
+
+void DockCore::fRefreshBar(std::int16_t index) {
+  ignoreFailure([&] {
+    if (mShow) pPaint(index);
+  });
+}
+
+void DockCore::fArrangeTitle(std::int16_t index) {
+  ignoreFailure([&] {
+    if (mShow) pArrangeTitle(index);
+  });
+}
+
+}  // namespace kiv::detail

@@ -1,0 +1,107 @@
+// The bar's rules: height, state, title line, and hosting a control of the host.
+#include "kivdock/platform.h"
+#include "model/bar_dock_calls.h"
+#include "platform/failure.h"
+
+namespace kiv {
+
+using detail::DockCore;
+using detail::ignoreFailure;
+
+void cKivBar::setHeight(std::int32_t h) {
+  if (h == Height_ || State_ == eBarHidden || h <= 150) return;
+  if (h < 300) h = 300;
+  if (State_ == eBarExpanded) {
+    Height_ = h;
+    mExpandedHeight = h;
+  } else if (State_ == eBarCollapsed) {
+    Height_ = 300;
+  }
+  tellDock([h](DockCore& dock, std::int16_t i) { dock.fBarHeightChanged(i, h); });
+}
+
+void cKivBar::setState(EKivBarStates s) {
+  if (s == eBarCollapsed && !CanExpand_) s = eBarExpanded;
+  if (s == State_) return;
+  EKivBarStates old = State_;
+  State_ = s;
+  if (broker_) ++broker_->stateChanges_;
+  if (s == eBarExpanded) {
+    setHeight(mExpandedHeight);
+  } else if (s != eBarHidden) {
+    setHeight(detail::toLong(std::int64_t{fTitleHeight_} + 20));
+  }
+  tellDock([&old](DockCore& dock, std::int16_t i) { dock.fBarStateChanged(i, old); });
+}
+
+void cKivBar::setCanExpand(bool v) {
+  fTitleHeight_ = 260;
+  CanExpand_ = v;
+  if (!v && Title_.empty()) fTitleHeight_ = 0;
+}
+
+void cKivBar::setTitle(const std::string& t) {
+  if (t == Title_) return;
+  const std::int32_t before = fTitleHeight_;
+  fTitleHeight_ = 260;
+  if (!CanExpand_ && t.empty()) fTitleHeight_ = 0;
+  Title_ = t;
+  // The title line appeared or vanished: the whole bar is painted again.
+  ignoreFailure([&] {
+    if (fTitleHeight_ == before) {
+      tellDock([](DockCore& dock, std::int16_t i) { dock.fArrangeTitle(i); });
+    } else {
+      tellDock([](DockCore& dock, std::int16_t i) { dock.fRefreshBar(i); });
+    }
+  });
+}
+
+// Hosts a control in the bar's body box, or gives the hosted one back to its former parent.
+// A control that replaces another gives the other back first, so nothing stays behind in the bar.
+void cKivBar::pSetControl(std::shared_ptr<HostedControl> c) {
+  if (c) {
+    if (auto previous = Control_) {
+      ignoreFailure([&] { previous->setVisible(false); });
+      ignoreFailure([&] { platform()->SetParent(previous->hWnd(), mParentWnd); });
+    }
+    Control_ = c;
+    ignoreFailure([&] { mParentWnd = platform()->GetParent(c->hWnd()); });
+    ignoreFailure([&] {
+      const Hwnd item =
+          tellDock([](DockCore& dock, std::int16_t i) { return dock.hWndItem(i); });
+      platform()->SetParent(c->hWnd(), item);
+    });
+  } else if (auto hosted = Control_) {
+    ignoreFailure([&] { hosted->setVisible(false); });
+    ignoreFailure([&] { platform()->SetParent(hosted->hWnd(), mParentWnd); });
+    Control_.reset();
+  }
+  ignoreFailure([&] { tellDock([](DockCore& dock, std::int16_t i) { dock.fRefreshBar(i); }); });
+}
+
+void cKivBar::letControl(std::shared_ptr<HostedControl> c) { pSetControl(std::move(c)); }
+
+void cKivBar::setControl(std::shared_ptr<HostedControl> c) {
+  std::int32_t align = 0;
+  bool readable = c != nullptr;
+  if (readable) {
+    try {
+      align = c->align();
+    } catch (...) {
+      readable = false;
+    }
+  }
+  if (!readable || align == 0) {
+    pSetControl(std::move(c));
+    return;
+  }
+  std::string name;
+  ignoreFailure([&] { name = c->Name(); });
+  ignoreFailure([&] {
+    platform()->MessageBox("Align-Eigenschaft von Control " + name + " darf nicht gesetzt sein!",
+                           "");
+  });
+  throw KivError(9999, "KivDock", "Control-Align-Eigenschaft darf nicht gesetzt sein!");
+}
+
+}  // namespace kiv

@@ -1,0 +1,51 @@
+// The three ways a procedure handles failures:
+//   ignoreFailure  - ignore step by step: a failing step is skipped, nothing is reported;
+//   trapAndReport  - trap and report: the failure's description is shown in the platform's
+//                    message box with a fixed caption, then the procedure is left;
+//   ReportingSteps - the same report, after which the procedure goes on with its next step;
+// and no trap at all, which is a plain call. Any C++ exception counts as a failure.
+#pragma once
+
+#include <string>
+
+namespace kiv::detail {
+
+// Shows a failure report in the platform's message box; never fails.
+void showReport(const std::string& text, const std::string& caption) noexcept;
+// Reports the failure being handled (call inside a catch block) unless it was reported already.
+void reportCurrentFailure(const char* caption) noexcept;
+// The description of the failure being handled (call inside a catch block).
+std::string currentFailureDescription();
+
+template <class Step>
+void ignoreFailure(Step&& step) noexcept {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+template <class Body>
+bool trapAndReport(const char* caption, Body&& body) noexcept {
+  try {
+    body();
+    return true;
+  } catch (...) {
+    reportCurrentFailure(caption);
+    return false;
+  }
+}
+
+class ReportingSteps {
+ public:
+  explicit ReportingSteps(const char* caption) : caption_(caption) {}
+  template <class Step>
+  void operator()(Step&& step) const noexcept {
+    trapAndReport(caption_, step);
+  }
+
+ private:
+  const char* caption_;
+};
+
+}  // namespace kiv::detail

@@ -1,0 +1,44 @@
+#include "kivdock/label.h"
+
+#include "kivdock/elements.h"
+#include "kivdock/platform.h"
+
+namespace kiv {
+
+Label::Label() : Element(ElementKind::Label) {}
+
+std::unique_ptr<Element> Label::clone() const { return std::unique_ptr<Element>(new Label(*this)); }
+
+void Label::fitText() {
+  const auto p = owner() && owner()->elementPlatform() ? owner()->elementPlatform() : platform();
+  if (!p) return;
+  setWidth(p->TextWidth(font_, caption_));
+  setHeight(p->TextHeight(font_));
+}
+
+void Label::setCaption(const std::string& text) {
+  if (text == caption_) return;
+  caption_ = text;
+  fitText();
+  changed(ElementProperty::Caption);
+}
+
+void Label::setForeColor(std::int32_t color) {
+  if (color == foreColor_) return;
+  foreColor_ = color;
+  changed(ElementProperty::ForeColor);
+}
+
+void Label::setFont(const Font& f) {
+  font_ = f;
+  fitText();
+  changed(ElementProperty::Font);
+}
+
+void Label::setAlignment(std::int32_t a) {
+  if (a == alignment_) return;
+  alignment_ = a;
+  changed(ElementProperty::Caption);
+}
+
+}  // namespace kiv

@@ -1,0 +1,97 @@
+// Storing each keyed bar's order number, alignment, state and height in the section "DockBar",
+// and restoring them.
+#include <string>
+#include <vector>
+
+#include "dock/dock_core.h"
+#include "kivdock/shared_services.h"
+#include "platform/failure.h"
+#include "settings/lenient_number.h"
+
+namespace kiv::detail {
+
+namespace {
+const char* const kSection = "DockBar";
+
+std::vector<std::string_view> splitFields(std::string_view text) {
+  std::vector<std::string_view> fields;
+  for (std::size_t start = 0;;) {
+    const std::size_t colon = text.find(':', start);
+    fields.push_back(text.substr(start, colon == std::string_view::npos ? colon : colon - start));
+    if (colon == std::string_view::npos) return fields;
+    start = colon + 1;
+  }
+}
+}  // namespace
+
+// Order numbers count the bars group by group (top, left, right, bottom), in order within a
+// group; bars without a key take a number too but are not written.
+void DockCore::pSaveSettings() {
+  trapAndReport("pSaveSettings", [&] {
+    std::int32_t counter = 0;
+    for (std::int32_t align = eAlignTop; align <= eAlignBottom; ++align) {
+      for (std::int32_t p = 1; p <= bars_->Count(); ++p) {
+        auto b = barAtOrder(p);
+        if (b->AlignBar() != align) continue;
+        ++counter;
+        const std::string key = b->Key();
+        if (key.empty()) continue;
+        const std::string value = std::to_string(counter) + ":" + std::to_string(b->AlignBar()) +
+                                  ":" + std::to_string(b->State()) + ":" +
+                                  std::to_string(b->Height());
+        sharedServices()->WriteSetting(kSection, key, value, 0);
+      }
+    }
+  });
+}
+
+void DockCore::pLoadSettings() {
+  settlePendingRestack();
+  struct LoadingFlag {
+    bool& flag;
+    ~LoadingFlag() { flag = false; }
+  } loading{mLoading};
+  mLoading = true;
+  const std::int32_t count = bars_->Count();
+  std::vector<std::int32_t> numbers(static_cast<std::size_t>(count));
+  for (std::int32_t i = 1; i <= count; ++i) numbers[static_cast<std::size_t>(i) - 1] = i;
+  mShow = false;  // bar changes below cause no layout and no saving
+  for (std::int32_t i = 1; i <= count && i <= bars_->Count(); ++i) {
+    std::shared_ptr<cKivBar> b;
+    std::string key, text;
+    ignoreFailure([&] {
+      b = barAtOrder(i);
+      key = b->Key();
+    });
+    if (!b || key.empty()) continue;
+    ignoreFailure([&] { text = sharedServices()->ReadSetting(kSection, key, 0); });
+    if (text.empty()) {
+      ignoreFailure([&] {
+        if (b->HideByDefault()) b->setState(eBarHidden);
+      });
+      continue;
+    }
+    const std::vector<std::string_view> fields = splitFields(text);
+    if (fields.size() < 4) continue;
+    if (auto order = lenientWholeNumber(fields[0])) numbers[static_cast<std::size_t>(i) - 1] = *order;
+    ignoreFailure([&] {
+      if (auto align = lenientWholeNumber(fields[1])) b->setAlignBar(static_cast<eAlignBar>(*align));
+    });
+    ignoreFailure([&] {
+      if (auto state = lenientWholeNumber(fields[2])) b->setState(static_cast<EKivBarStates>(*state));
+    });
+    ignoreFailure([&] {
+      if (b->State() == eBarHidden && !b->ShowClose()) b->setState(eBarExpanded);
+    });
+    ignoreFailure([&] {
+      if (!b->AllowResize()) return;
+      if (auto height = lenientWholeNumber(fields[3])) b->setHeight(*height);
+    });
+  }
+  mShow = true;
+  ignoreFailure([&] {
+    if (!bars_->fSetOrder(numbers, mAllowScroll)) pAutoSize();
+  });
+}
+
+}  // namespace kiv::detail

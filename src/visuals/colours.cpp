@@ -1,0 +1,24 @@
+// The host's colours for every bar and for the dock's surface.
+#include "dock/dock_core.h"
+#include "kivdock/shared_services.h"
+#include "platform/failure.h"
+
+namespace kiv::detail {
+
+std::int32_t DockCore::pGetColor(std::int32_t number) {
+  return sharedServices()->ReadColor(number);
+}
+
+void DockCore::pLoadColors() {
+  const std::int32_t n = bars_->Count();
+  for (std::int32_t i = 1; i <= n; ++i) {
+    ignoreFailure([&] { bar(i)->setBackColor(pGetColor(140)); });
+    ignoreFailure([&] { bar(i)->setTitleForeColor(pGetColor(150)); });
+    ignoreFailure([&] { bar(i)->setTitleBackColorStart(pGetColor(14)); });
+    ignoreFailure([&] { bar(i)->setTitleBackColorEnd(pGetColor(15)); });
+    ignoreFailure([&] { bar(i)->setTitleVertical(sharedServices()->ReadOption(141)); });
+  }
+  ignoreFailure([&] { elements_->surface().setBackColor(sharedServices()->ReadColor(10)); });
+}
+
+}  // namespace kiv::detail

@@ -1,0 +1,34 @@
+// Painting a bar as a whole, and its title gradient.
+#include "dock/dock_core.h"
+#include "platform/failure.h"
+#include "platform/whole_number.h"
+#include "visuals/gradient.h"
+
+namespace kiv::detail {
+
+void DockCore::pPaint(std::int16_t index) {
+  trapAndReport("DockBar.pPaint", [&] {
+    if (!mShow) return;
+    Elements& el = *elements_;
+    if (bar(index)->State() == eBarHidden) {
+      el.picDockBar(index).setVisible(false);
+      return;
+    }
+    el.picDockBar(index).setVisible(true);
+    el.picDockBar(index).setBackColor(bar(index)->BackColor());
+    pArrangeTitle(index);
+    pPlaceSplit(index);
+    pPlaceControl(index);
+  });
+}
+
+void DockCore::pPaintTitle(std::int32_t index) {
+  std::int32_t start = 0, end = 0;
+  bool vertical = false;
+  ignoreFailure([&] { start = bar(index)->TitleBackColorStart(); });
+  ignoreFailure([&] { end = bar(index)->TitleBackColorEnd(); });
+  ignoreFailure([&] { vertical = bar(index)->TitleVertical(); });
+  ignoreFailure([&] { DrawGradient(elements_->picTitel(toInteger(index)), start, end, vertical); });
+}
+
+}  // namespace kiv::detail
