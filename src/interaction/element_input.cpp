@@ -5,7 +5,16 @@
 
 namespace kiv::detail {
 
+namespace {
+// The design templates (element 0 of each bar array) are never shown and take no input.
+bool isTemplate(const Element& element) {
+  return element.Index() == 0 && element.Array() != ElementArray::Surface &&
+         element.Array() != ElementArray::VScroll;
+}
+}  // namespace
+
 void DockCore::elementClick(Element& element) {
+  if (isTemplate(element)) return;
   const ElementArray array = element.Array();
   const std::int16_t k = element.Index();
   ignoreFailure([&] {
@@ -24,6 +33,7 @@ void DockCore::elementClick(Element& element) {
 
 void DockCore::elementMouseDown(Element& element, std::int16_t button, std::int16_t, float,
                                 float) {
+  if (isTemplate(element)) return;
   const ElementArray array = element.Array();
   const std::int16_t k = element.Index();
   ignoreFailure([&] {
@@ -41,7 +51,7 @@ void DockCore::elementMouseMove(Element& element, std::int16_t button, std::int1
                                 float y) {
   const ElementArray array = element.Array();
   const std::int16_t k = element.Index();
-  if (array != ElementArray::picSplit) return;
+  if (array != ElementArray::picSplit || isTemplate(element)) return;
   ignoreFailure([&] {
     Scope scope(*this);
     splitMouseMove(k, button, y);
@@ -51,7 +61,7 @@ void DockCore::elementMouseMove(Element& element, std::int16_t button, std::int1
 void DockCore::elementMouseUp(Element& element, std::int16_t, std::int16_t, float, float) {
   const ElementArray array = element.Array();
   const std::int16_t k = element.Index();
-  if (array != ElementArray::picSplit) return;
+  if (array != ElementArray::picSplit || isTemplate(element)) return;
   ignoreFailure([&] {
     Scope scope(*this);
     splitMouseUp(k);
@@ -59,6 +69,7 @@ void DockCore::elementMouseUp(Element& element, std::int16_t, std::int16_t, floa
 }
 
 void DockCore::elementDragDrop(Element& element, float x, float y) {
+  if (isTemplate(element)) return;
   const ElementArray array = element.Array();
   const std::int16_t k = element.Index();
   ignoreFailure([&] {

@@ -13,9 +13,10 @@ const char* const kDragTip = "Element kann durch 'drag and drop' verschoben werd
 void DockCore::pArrangeTitle(std::int32_t index) {
   settlePendingRestack();  // the up and down flags come from the stacking
   Elements& el = *elements_;
+  // Every step works on the bar's elements; an index without elements leaves them all undone.
+  if (index < 1 || index > elements_->UBound()) return;
+  const auto k = static_cast<std::int16_t>(index);
   std::shared_ptr<cKivBar> b = bars_->Item(index);
-  std::int16_t k = 0;
-  ignoreFailure([&] { k = toInteger(index); });
   auto step = [](auto&& f) { ignoreFailure(f); };
 
   float offset = 0;
