@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,9 @@ class HeadlessPlatform : public Platform {
   const std::vector<Message>& Messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }
   std::string DefaultCaption() const override;
-  Hwnd CreateWindow();                // a stand-in window of the host
-  Hwnd CreateWindow(Hwnd parent);     // the same, as a child of another window
-  bool IsWindow(Hwnd window) const;   // whether the window exists
+  Hwnd CreateWindow();               // a stand-in window of the host
+  Hwnd CreateWindow(Hwnd parent);    // the same, as a child of another window
+  bool IsWindow(Hwnd window) const;  // whether the window exists
   Hwnd GetParent(Hwnd window) const override;
   Hwnd SetParent(Hwnd child, Hwnd parent) override;
   void SetCursorPos(int xPx, int yPx);  // screen pixels; the dock's window is at 0,0
@@ -43,6 +44,7 @@ class HeadlessPlatform : public Platform {
  private:
   std::vector<Message> messages_;
   std::map<Hwnd, Hwnd> parents_;
+  std::map<Hwnd, std::set<Hwnd>> children_;  // inverse of parents_, without the desktop (0)
   Hwnd nextWindow_ = 0x1000;
   PointPx cursor_;
   bool userMode_ = true;

@@ -80,16 +80,16 @@ const std::vector<std::int32_t>& clsBars::visibleOrder() {
 void clsBars::Clear() {
   ignoreFailure([&] { settlePendingRestack(); });
   for (std::size_t i = 0; i < mCol.size(); ++i) {
-    ignoreFailure([&] { mCol[i]->setControl(nullptr); });
+    // The host's control may re-enter and drop the bars: hold this one while it is handled.
+    const std::shared_ptr<cKivBar> bar = mCol[i];
+    ignoreFailure([&] { bar->setControl(nullptr); });
   }
   ignoreFailure([&] {
     std::vector<std::shared_ptr<cKivBar>> dropped;
     dropped.swap(mCol);
     orderChanged();
   });
-  ignoreFailure([&] {
-    detail::withDock(broker_, [](detail::DockCore& dock) { dock.fClear(); });
-  });
+  ignoreFailure([&] { detail::withDock(broker_, [](detail::DockCore& dock) { dock.fClear(); }); });
 }
 
 }  // namespace kiv

@@ -24,6 +24,7 @@ Hwnd HeadlessPlatform::CreateWindow() { return CreateWindow(0); }
 Hwnd HeadlessPlatform::CreateWindow(Hwnd parent) {
   const Hwnd w = nextWindow_++;
   parents_[w] = parent;
+  if (parent) children_[parent].insert(w);
   return w;
 }
 
@@ -33,10 +34,16 @@ Hwnd HeadlessPlatform::CreateElementWindow(Hwnd parent) { return CreateWindow(pa
 
 void HeadlessPlatform::DestroyElementWindow(Hwnd window) {
   // Windows of the host inside it are not destroyed: they lose their parent.
-  for (auto& entry : parents_) {
-    if (entry.second == window) entry.second = 0;
+  if (auto kids = children_.find(window); kids != children_.end()) {
+    for (Hwnd child : kids->second) parents_[child] = 0;
+    children_.erase(kids);
   }
-  parents_.erase(window);
+  if (auto it = parents_.find(window); it != parents_.end()) {
+    if (auto siblings = children_.find(it->second); siblings != children_.end()) {
+      siblings->second.erase(window);
+    }
+    parents_.erase(it);
+  }
 }
 
 Hwnd HeadlessPlatform::GetParent(Hwnd window) const {
@@ -49,6 +56,8 @@ Hwnd HeadlessPlatform::SetParent(Hwnd child, Hwnd parent) {
   if (it == parents_.end()) return 0;
   const Hwnd previous = it->second;
   it->second = parent;
+  if (previous) children_[previous].erase(child);
+  if (parent) children_[parent].insert(child);
   return previous;
 }
 

@@ -12,8 +12,9 @@ namespace kiv {
 namespace {
 constexpr int kMaxImagePx = 8192;  // larger boxes keep their back colour beyond this
 
+// A box covers whole pixels: its size in pixels is the nearest whole number.
 int pixelsFor(float twips) {
-  const double px = std::ceil(static_cast<double>(twips) / kTwipsPerPixel);
+  const double px = std::nearbyint(static_cast<double>(twips) / kTwipsPerPixel);
   return static_cast<int>(std::clamp(px, 0.0, static_cast<double>(kMaxImagePx)));
 }
 
@@ -75,8 +76,7 @@ void PictureBox::fitImage() {
   imageH_ = h;
 }
 
-void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color,
-                      bool filledBox) {
+void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color, bool filledBox) {
   if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) return;
   fitImage();
   if (imageW_ == 0 || imageH_ == 0) return;
@@ -110,8 +110,11 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color
 
 std::int32_t PictureBox::Point(float x, float y) const {
   if (!(x >= 0 && y >= 0 && x < Width() && y < Height())) return -1;
-  const int px = static_cast<int>(x / kTwipsPerPixel), py = static_cast<int>(y / kTwipsPerPixel);
-  if (px >= imageW_ || py >= imageH_) return backColor_;
+  int px = static_cast<int>(x / kTwipsPerPixel), py = static_cast<int>(y / kTwipsPerPixel);
+  // A point in the box's last, partial pixel shows that pixel.
+  if (px == imageW_ && pixelsFor(Width()) == imageW_) --px;
+  if (py == imageH_ && pixelsFor(Height()) == imageH_) --py;
+  if (px < 0 || py < 0 || px >= imageW_ || py >= imageH_) return backColor_;
   return image_[static_cast<std::size_t>(py) * imageW_ + px];
 }
 
