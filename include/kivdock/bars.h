@@ -21,7 +21,7 @@ class clsBars {
   std::shared_ptr<cKivBar> Add();
   std::int32_t Count() const { return static_cast<std::int32_t>(mCol.size()); }
   std::int32_t CountVisible();
-  std::shared_ptr<cKivBar> Bar(std::int32_t Index);  // throws KivError 9 for a bad index
+  std::shared_ptr<cKivBar> Bar(std::int32_t Index);   // throws KivError 9 for a bad index
   std::shared_ptr<cKivBar> Item(std::int32_t Index);  // nullptr when there is none
   std::shared_ptr<cKivBar> operator()(std::int32_t Index) { return Item(Index); }
   std::shared_ptr<cKivBar> ItemByKey(const std::string& Key);

@@ -44,7 +44,8 @@ std::int32_t clsBars::fOrderByIndex(std::int32_t Index) {
     }
     if (positionOf_.size() != static_cast<std::size_t>(Count()) + 1) {
       positionOf_.assign(static_cast<std::size_t>(Count()) + 1, 0);
-      const auto last = std::min<std::int32_t>(Count(), static_cast<std::int32_t>(mOrder.size()) - 1);
+      const auto last =
+          std::min<std::int32_t>(Count(), static_cast<std::int32_t>(mOrder.size()) - 1);
       for (std::int32_t p = last; p >= 1; --p) {
         const std::int32_t i = mOrder[static_cast<std::size_t>(p)];
         if (i >= 1 && i <= Count()) positionOf_[static_cast<std::size_t>(i)] = p;
@@ -89,7 +90,8 @@ void clsBars::fMoveUp(std::int32_t Index) {
       });
     }
     if (k == p) {
-      ignoreFailure([&] { detail::must(Item(Index)).setAlignBar(a == eAlignLeft ? eAlignTop : eAlignLeft); });
+      ignoreFailure(
+          [&] { detail::must(Item(Index)).setAlignBar(a == eAlignLeft ? eAlignTop : eAlignLeft); });
       return;
     }
   }
@@ -113,7 +115,9 @@ void clsBars::fMoveDown(std::int32_t Index) {
       ignoreFailure([&] { lastOfGroup = detail::must(ItemByOrder(p + 1)).AlignBar() != a; });
     }
     if (lastOfGroup) {
-      ignoreFailure([&] { detail::must(Item(Index)).setAlignBar(a == eAlignTop ? eAlignLeft : eAlignRight); });
+      ignoreFailure([&] {
+        detail::must(Item(Index)).setAlignBar(a == eAlignTop ? eAlignLeft : eAlignRight);
+      });
       return;
     }
   }

@@ -47,6 +47,7 @@ DockCore::Scope::Scope(DockCore& core) : core_(core), keepAlive_(core.owner_.wea
 DockCore::Scope::~Scope() {
   if (--core_.depth_ == 0) {
     core_.runaway_ = false;
+    core_.nestedAutoSizes_ = 0;
     core_.settlePendingRestack();
   }
 }

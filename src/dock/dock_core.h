@@ -154,6 +154,11 @@ class DockCore : public ElementHost {
   int depth_ = 0;
   bool runaway_ = false;
   bool settling_ = false;
+  // Sharings of the height started while another one runs (a "ZAHL_TOP" bar's height written by
+  // the running one). Each runs up to four rounds and each round may start another, so they are
+  // bounded in depth and, per outermost call, in number.
+  int autoSizeNesting_ = 0;
+  int nestedAutoSizes_ = 0;
 };
 
 }  // namespace kiv::detail

@@ -84,8 +84,8 @@ void DockCore::pHideBar(std::int16_t index) {
   }
   if (!another) {
     ignoreFailure([&] {
-      sharedServices()->ShowMessage("Sie müssen mindestens ein Element sichtbar lassen!", 0, "",
-                                    -1, 0);
+      sharedServices()->ShowMessage("Sie müssen mindestens ein Element sichtbar lassen!", 0, "", -1,
+                                    0);
     });
     return;
   }

@@ -82,8 +82,8 @@ void Elements::setupTemplates() {
   split.setMousePointer(kPointerSizeNS);
   split.setToolTipText("Hier ziehen, um die Größe des Elements zu verändern");
 
-  auto& splitLine =
-      static_cast<kiv::Line&>(makeTemplate(ElementArray::lineSplit, std::make_unique<kiv::Line>(), &split));
+  auto& splitLine = static_cast<kiv::Line&>(
+      makeTemplate(ElementArray::lineSplit, std::make_unique<kiv::Line>(), &split));
   splitLine.setX1(0);
   splitLine.setY1(30);
   splitLine.setX2(20840);

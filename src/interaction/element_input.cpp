@@ -20,19 +20,31 @@ void DockCore::elementClick(Element& element) {
   ignoreFailure([&] {
     Scope scope(*this);
     switch (array) {
-      case ElementArray::imgClose: pHideBar(k); break;
-      case ElementArray::imgCollapse: collapseClicked(k); break;
-      case ElementArray::imgExpand: expandClicked(k); break;
-      case ElementArray::imgUp: upClicked(k); break;
-      case ElementArray::imgDown: downClicked(k); break;
-      case ElementArray::imgOpt: optionsClicked(k); break;
-      default: break;
+      case ElementArray::imgClose:
+        pHideBar(k);
+        break;
+      case ElementArray::imgCollapse:
+        collapseClicked(k);
+        break;
+      case ElementArray::imgExpand:
+        expandClicked(k);
+        break;
+      case ElementArray::imgUp:
+        upClicked(k);
+        break;
+      case ElementArray::imgDown:
+        downClicked(k);
+        break;
+      case ElementArray::imgOpt:
+        optionsClicked(k);
+        break;
+      default:
+        break;
     }
   });
 }
 
-void DockCore::elementMouseDown(Element& element, std::int16_t button, std::int16_t, float,
-                                float) {
+void DockCore::elementMouseDown(Element& element, std::int16_t button, std::int16_t, float, float) {
   if (isTemplate(element)) return;
   const ElementArray array = element.Array();
   const std::int16_t k = element.Index();
@@ -77,9 +89,14 @@ void DockCore::elementDragDrop(Element& element, float x, float y) {
     switch (array) {
       case ElementArray::picDockBar:
       case ElementArray::picTitel:
-      case ElementArray::lblTitel: DockBar_DragDrop(k); break;
-      case ElementArray::Surface: dockDragDrop(x, y); break;
-      default: break;
+      case ElementArray::lblTitel:
+        DockBar_DragDrop(k);
+        break;
+      case ElementArray::Surface:
+        dockDragDrop(x, y);
+        break;
+      default:
+        break;
     }
   });
 }

@@ -57,7 +57,8 @@ void DockCore::fBarStateChanged(std::int16_t index, EKivBarStates& oldState) {
 
 void DockCore::fBarHeightChanged(std::int16_t index, std::int32_t height) {
   bool same = false;
-  ignoreFailure([&] { same = elements_->picDockBar(index).Height() == static_cast<float>(height); });
+  ignoreFailure(
+      [&] { same = elements_->picDockBar(index).Height() == static_cast<float>(height); });
   if (same) return;
   ignoreFailure([&] { elements_->picDockBar(index).setHeight(static_cast<float>(height)); });
   if (!mShow) return;

@@ -9,12 +9,25 @@ namespace kiv::detail {
 namespace {
 std::int32_t add(std::int32_t a, std::int64_t b) { return toLong(std::int64_t{a} + b); }
 
+// Bounds of the sharings nested in a running one: beyond them the running sharing goes on alone.
+constexpr int kMaxAutoSizeNesting = 16;
+constexpr int kMaxNestedAutoSizes = 1000;
+
 // Whether a bar exists and may be resized; a missing bar counts as one that may not.
 bool resizable(const std::shared_ptr<cKivBar>& b) { return b && b->AllowResize(); }
 }  // namespace
 
 void DockCore::pAutoSize() {
   if (mAllowScroll) return;
+  if (autoSizeNesting_ > 0 &&
+      (autoSizeNesting_ >= kMaxAutoSizeNesting || ++nestedAutoSizes_ > kMaxNestedAutoSizes)) {
+    return;
+  }
+  struct Nesting {
+    int& level;
+    explicit Nesting(int& l) : level(++l) {}
+    ~Nesting() { --level; }
+  } nesting(autoSizeNesting_);
   const ReportingSteps step("KivDock: pAutoSize");
   auto atOrder = [&](std::int32_t i) { return barAtOrder(i); };
   std::int32_t sum = 60;

@@ -24,6 +24,9 @@ void DockCore::OrderBars(bool save) {
       std::int32_t diff = wholeLong(static_cast<double>(total) - height_ + 50);
       if (diff > 0 && diff < 20000) {
         diff = std::max(diff, 20);
+        // The bars were stacked without an offset while the scroll bar was hidden; one that
+        // appears with a value (kept from fill mode, which only hides it) moves them to it.
+        if (!scroll.Visible() && scroll.Value() != 0) requestRestack();
         scroll.setVisible(true);
         scroll.setHeight(static_cast<float>(height_ - 50));
         scroll.setLeft(static_cast<float>(width_) - scroll.Width() - 50);

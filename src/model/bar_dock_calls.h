@@ -9,9 +9,8 @@ namespace kiv {
 
 template <class Op>
 auto cKivBar::tellDock(Op&& op) {
-  return detail::withDock(broker_, [&](detail::DockCore& dock) {
-    return op(dock, detail::toInteger(Index_));
-  });
+  return detail::withDock(
+      broker_, [&](detail::DockCore& dock) { return op(dock, detail::toInteger(Index_)); });
 }
 
 }  // namespace kiv

@@ -67,8 +67,7 @@ void cKivBar::pSetControl(std::shared_ptr<HostedControl> c) {
     Control_ = c;
     ignoreFailure([&] { mParentWnd = platform()->GetParent(c->hWnd()); });
     ignoreFailure([&] {
-      const Hwnd item =
-          tellDock([](DockCore& dock, std::int16_t i) { return dock.hWndItem(i); });
+      const Hwnd item = tellDock([](DockCore& dock, std::int16_t i) { return dock.hWndItem(i); });
       platform()->SetParent(c->hWnd(), item);
     });
   } else if (auto hosted = Control_) {

@@ -1,6 +1,6 @@
 // A hosted control offers no member until the host's class provides it.
-#include "kivdock/events.h"
 #include "kivdock/hosted_control.h"
+#include "kivdock/events.h"
 #include "platform/errors.h"
 
 namespace kiv {

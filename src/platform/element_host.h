@@ -16,10 +16,10 @@ class ElementHost {
   virtual ~ElementHost() = default;
   virtual void beforeStackRead() = 0;
   virtual void elementClick(Element& element) = 0;
-  virtual void elementMouseDown(Element& element, std::int16_t button, std::int16_t shift,
-                                float x, float y) = 0;
-  virtual void elementMouseMove(Element& element, std::int16_t button, std::int16_t shift,
-                                float x, float y) = 0;
+  virtual void elementMouseDown(Element& element, std::int16_t button, std::int16_t shift, float x,
+                                float y) = 0;
+  virtual void elementMouseMove(Element& element, std::int16_t button, std::int16_t shift, float x,
+                                float y) = 0;
   virtual void elementMouseUp(Element& element, std::int16_t button, std::int16_t shift, float x,
                               float y) = 0;
   virtual void elementDragDrop(Element& element, float x, float y) = 0;

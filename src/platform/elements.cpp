@@ -9,10 +9,10 @@ namespace {
 // The arrays in the order in which one bar's elements are destroyed: contents before their
 // containers, the body box last.
 constexpr ElementArray kArrayOrder[] = {
-    ElementArray::lineSplit, ElementArray::picSplit,   ElementArray::imgClose,
-    ElementArray::imgCollapse, ElementArray::imgExpand, ElementArray::imgIcon,
-    ElementArray::imgOpt,     ElementArray::imgUp,      ElementArray::imgDown,
-    ElementArray::lblTitel,   ElementArray::lblTitelRight, ElementArray::picTitel,
+    ElementArray::lineSplit,   ElementArray::picSplit,      ElementArray::imgClose,
+    ElementArray::imgCollapse, ElementArray::imgExpand,     ElementArray::imgIcon,
+    ElementArray::imgOpt,      ElementArray::imgUp,         ElementArray::imgDown,
+    ElementArray::lblTitel,    ElementArray::lblTitelRight, ElementArray::picTitel,
     ElementArray::picDockBar};
 }  // namespace
 
@@ -40,20 +40,34 @@ Elements::~Elements() {
 
 int Elements::slot(ElementArray array) {
   switch (array) {
-    case ElementArray::picDockBar: return 0;
-    case ElementArray::picTitel: return 1;
-    case ElementArray::lblTitel: return 2;
-    case ElementArray::lblTitelRight: return 3;
-    case ElementArray::imgClose: return 4;
-    case ElementArray::imgCollapse: return 5;
-    case ElementArray::imgExpand: return 6;
-    case ElementArray::imgIcon: return 7;
-    case ElementArray::imgOpt: return 8;
-    case ElementArray::imgUp: return 9;
-    case ElementArray::imgDown: return 10;
-    case ElementArray::picSplit: return 11;
-    case ElementArray::lineSplit: return 12;
-    default: return -1;
+    case ElementArray::picDockBar:
+      return 0;
+    case ElementArray::picTitel:
+      return 1;
+    case ElementArray::lblTitel:
+      return 2;
+    case ElementArray::lblTitelRight:
+      return 3;
+    case ElementArray::imgClose:
+      return 4;
+    case ElementArray::imgCollapse:
+      return 5;
+    case ElementArray::imgExpand:
+      return 6;
+    case ElementArray::imgIcon:
+      return 7;
+    case ElementArray::imgOpt:
+      return 8;
+    case ElementArray::imgUp:
+      return 9;
+    case ElementArray::imgDown:
+      return 10;
+    case ElementArray::picSplit:
+      return 11;
+    case ElementArray::lineSplit:
+      return 12;
+    default:
+      return -1;
   }
 }
 
@@ -66,12 +80,18 @@ void Elements::adopt(Element& element, ElementArray array, std::int16_t k) {
 
 Element* Elements::find(ElementArray array, std::int16_t k) const {
   switch (array) {
-    case ElementArray::Surface: return surface_.get();
-    case ElementArray::VScroll: return scroll_.get();
-    case ElementArray::Line1: return line1_.get();
-    case ElementArray::Line2: return line2_.get();
-    case ElementArray::imgHand: return hand_.get();
-    default: break;
+    case ElementArray::Surface:
+      return surface_.get();
+    case ElementArray::VScroll:
+      return scroll_.get();
+    case ElementArray::Line1:
+      return line1_.get();
+    case ElementArray::Line2:
+      return line2_.get();
+    case ElementArray::imgHand:
+      return hand_.get();
+    default:
+      break;
   }
   const int s = slot(array);
   if (s < 0 || k < 0) return nullptr;
@@ -120,7 +140,8 @@ void Elements::destroy(ElementArray array, std::int16_t k) {
   const int s = slot(array);
   if (s < 0 || k <= 0) throw detail::errors::missingElement(k);
   auto& vec = arrays_[s];
-  if (k >= static_cast<std::int32_t>(vec.size()) || !vec[k]) throw detail::errors::missingElement(k);
+  if (k >= static_cast<std::int32_t>(vec.size()) || !vec[k])
+    throw detail::errors::missingElement(k);
   if (observer_) observer_->elementDestroyed(*vec[k]);
   if (platform_) platform_->ForgetDragSource(*vec[k]);
   vec[k].reset();
@@ -129,15 +150,16 @@ void Elements::destroy(ElementArray array, std::int16_t k) {
 
 void Elements::forEach(const std::function<void(Element&)>& visit) const {
   visit(*surface_);
-  for (Element* single : {static_cast<Element*>(scroll_.get()), static_cast<Element*>(line1_.get()),
-                          static_cast<Element*>(line2_.get()), static_cast<Element*>(hand_.get())}) {
+  for (Element* single :
+       {static_cast<Element*>(scroll_.get()), static_cast<Element*>(line1_.get()),
+        static_cast<Element*>(line2_.get()), static_cast<Element*>(hand_.get())}) {
     if (single) visit(*single);
   }
   constexpr ElementArray kContainersFirst[] = {
-      ElementArray::picDockBar, ElementArray::picTitel, ElementArray::picSplit,
-      ElementArray::lineSplit,  ElementArray::lblTitel, ElementArray::lblTitelRight,
+      ElementArray::picDockBar, ElementArray::picTitel,    ElementArray::picSplit,
+      ElementArray::lineSplit,  ElementArray::lblTitel,    ElementArray::lblTitelRight,
       ElementArray::imgClose,   ElementArray::imgCollapse, ElementArray::imgExpand,
-      ElementArray::imgIcon,    ElementArray::imgOpt,   ElementArray::imgUp,
+      ElementArray::imgIcon,    ElementArray::imgOpt,      ElementArray::imgUp,
       ElementArray::imgDown};
   for (ElementArray a : kContainersFirst) {
     for (const auto& e : arrays_[slot(a)]) {
@@ -146,10 +168,8 @@ void Elements::forEach(const std::function<void(Element&)>& visit) const {
   }
 }
 
-#define KIV_ELEMENT_ACCESSOR(Type, name)                            \
-  Type& Elements::name(std::int16_t k) {                            \
-    return static_cast<Type&>(at(ElementArray::name, k));          \
-  }
+#define KIV_ELEMENT_ACCESSOR(Type, name) \
+  Type& Elements::name(std::int16_t k) { return static_cast<Type&>(at(ElementArray::name, k)); }
 KIV_ELEMENT_ACCESSOR(PictureBox, picDockBar)
 KIV_ELEMENT_ACCESSOR(PictureBox, picTitel)
 KIV_ELEMENT_ACCESSOR(PictureBox, picSplit)

@@ -73,12 +73,15 @@ void DockCore::pLoadSettings() {
     }
     const std::vector<std::string_view> fields = splitFields(text);
     if (fields.size() < 4) continue;
-    if (auto order = lenientWholeNumber(fields[0])) numbers[static_cast<std::size_t>(i) - 1] = *order;
+    if (auto order = lenientWholeNumber(fields[0]))
+      numbers[static_cast<std::size_t>(i) - 1] = *order;
     ignoreFailure([&] {
-      if (auto align = lenientWholeNumber(fields[1])) b->setAlignBar(static_cast<eAlignBar>(*align));
+      if (auto align = lenientWholeNumber(fields[1]))
+        b->setAlignBar(static_cast<eAlignBar>(*align));
     });
     ignoreFailure([&] {
-      if (auto state = lenientWholeNumber(fields[2])) b->setState(static_cast<EKivBarStates>(*state));
+      if (auto state = lenientWholeNumber(fields[2]))
+        b->setState(static_cast<EKivBarStates>(*state));
     });
     ignoreFailure([&] {
       if (b->State() == eBarHidden && !b->ShowClose()) b->setState(eBarExpanded);

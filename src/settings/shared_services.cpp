@@ -56,9 +56,8 @@ std::string MemorySharedServices::ReadSetting(const std::string& section, const 
   return it == Settings.end() ? std::string() : it->second;
 }
 
-std::int32_t MemorySharedServices::WriteSetting(const std::string& section,
-                                                const std::string& key, const std::string& value,
-                                                std::int32_t) {
+std::int32_t MemorySharedServices::WriteSetting(const std::string& section, const std::string& key,
+                                                const std::string& value, std::int32_t) {
   Settings[{section, key}] = value;
   return 0;
 }

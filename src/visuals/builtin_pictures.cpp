@@ -25,15 +25,16 @@ double capsule(Vec p, Vec a, Vec b, double r) {
 double box(Vec p, Vec lo, Vec hi, double round) {
   const double dx = std::max({lo.x + round - p.x, p.x - hi.x + round, 0.0});
   const double dy = std::max({lo.y + round - p.y, p.y - hi.y + round, 0.0});
-  const double inside = std::min(std::max(lo.x + round - p.x, p.x - hi.x + round),
-                                 0.0) +
+  const double inside = std::min(std::max(lo.x + round - p.x, p.x - hi.x + round), 0.0) +
                         std::min(std::max(lo.y + round - p.y, p.y - hi.y + round), 0.0);
   return std::hypot(dx, dy) + std::min(inside, 0.0) - round;
 }
 
 // A colour as 0xAARRGGBB.
 using Argb = std::uint32_t;
-constexpr Argb rgb(unsigned r, unsigned g, unsigned b) { return 0xFF000000u | r << 16 | g << 8 | b; }
+constexpr Argb rgb(unsigned r, unsigned g, unsigned b) {
+  return 0xFF000000u | r << 16 | g << 8 | b;
+}
 
 // Picks the colour of one sample point of a picture, 0 for transparent.
 using Shader = std::function<Argb(Vec)>;
@@ -97,14 +98,14 @@ Shader shaderFor(BuiltinPicture which) {
       };
     case BuiltinPicture::Expand:
       return [](Vec p) {
-        const double plus = std::min(box(p, {4.2, 7.0}, {11.8, 9.0}, 0.6),
-                                     box(p, {7.0, 4.2}, {9.0, 11.8}, 0.6));
+        const double plus =
+            std::min(box(p, {4.2, 7.0}, {11.8, 9.0}, 0.6), box(p, {7.0, 4.2}, {9.0, 11.8}, 0.6));
         return roundButton(p, rgb(0x5F, 0xC8, 0x6A), rgb(0x1F, 0x7D, 0x2E), plus);
       };
     case BuiltinPicture::Close:
       return [blue](Vec p) {
-        return strokeOf(std::min(capsule(p, {4, 4}, {12, 12}, 1.3), capsule(p, {12, 4}, {4, 12}, 1.3)),
-                        blue);
+        return strokeOf(
+            std::min(capsule(p, {4, 4}, {12, 12}, 1.3), capsule(p, {12, 4}, {4, 12}, 1.3)), blue);
       };
     case BuiltinPicture::Down:
       return [blue](Vec p) {
@@ -123,12 +124,14 @@ Shader shaderFor(BuiltinPicture which) {
         // An open-ended wrench from upper left to lower right: the jaw opens to the upper left.
         const double handle = capsule(p, {6, 6}, {13, 13}, 1.5);
         const double head = circle(p, {4.6, 4.6}, 3.7);
-        const Vec q{(p.x - 4.6 + p.y - 4.6) / std::sqrt(2.0), (p.x - 4.6 - (p.y - 4.6)) / std::sqrt(2.0)};
+        const Vec q{(p.x - 4.6 + p.y - 4.6) / std::sqrt(2.0),
+                    (p.x - 4.6 - (p.y - 4.6)) / std::sqrt(2.0)};
         const double slot = box({q.x, q.y}, {-9, -1.2}, {-0.4, 1.2}, 0);
         const double shape = std::max(std::min(handle, head), -slot);
         if (shape > 0) return Argb{0};
         if (shape > -0.9) return rgb(0x9A, 0x52, 0x0E);
-        return mix(rgb(0xFF, 0xB0, 0x45), rgb(0xE0, 0x7A, 0x10), std::clamp((p.x + p.y) / 32, 0.0, 1.0));
+        return mix(rgb(0xFF, 0xB0, 0x45), rgb(0xE0, 0x7A, 0x10),
+                   std::clamp((p.x + p.y) / 32, 0.0, 1.0));
       };
     case BuiltinPicture::Hand:
       return [](Vec p) {
@@ -147,7 +150,7 @@ Shader shaderFor(BuiltinPicture which) {
 int designSize(BuiltinPicture which) { return which == BuiltinPicture::Hand ? 32 : 16; }
 
 constexpr std::array<BuiltinPicture, 7> kAll = {
-    BuiltinPicture::Collapse, BuiltinPicture::Expand, BuiltinPicture::Close, BuiltinPicture::Up,
+    BuiltinPicture::Collapse, BuiltinPicture::Expand,  BuiltinPicture::Close, BuiltinPicture::Up,
     BuiltinPicture::Down,     BuiltinPicture::Options, BuiltinPicture::Hand};
 
 }  // namespace

@@ -12,8 +12,7 @@ void DrawGradient(PictureBox& box, std::int32_t c1, std::int32_t c2, bool vertic
   const float s = vertical ? box.ScaleHeight() / 30 : box.ScaleWidth() / 60;
   const float dR = static_cast<float>(static_cast<double>((c1 & 0xFF) - (c2 & 0xFF)) / n);
   const float dG = static_cast<float>(static_cast<double>((c1 & 0xFF00) - (c2 & 0xFF00)) / n);
-  const float dB =
-      static_cast<float>(static_cast<double>((c1 & 0xFF0000) - (c2 & 0xFF0000)) / n);
+  const float dB = static_cast<float>(static_cast<double>((c1 & 0xFF0000) - (c2 & 0xFF0000)) / n);
   auto colour = [&](int i) {
     return (wholeLong(c1 - static_cast<double>(dR) * i) & 0xFF) |
            (wholeLong(c1 - static_cast<double>(dG) * i) & 0xFF00) |
