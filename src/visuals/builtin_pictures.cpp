@@ -23,11 +23,10 @@ double capsule(Vec p, Vec a, Vec b, double r) {
 }
 
 double box(Vec p, Vec lo, Vec hi, double round) {
-  const double dx = std::max({lo.x + round - p.x, p.x - hi.x + round, 0.0});
-  const double dy = std::max({lo.y + round - p.y, p.y - hi.y + round, 0.0});
-  const double inside = std::min(std::max(lo.x + round - p.x, p.x - hi.x + round), 0.0) +
-                        std::min(std::max(lo.y + round - p.y, p.y - hi.y + round), 0.0);
-  return std::hypot(dx, dy) + std::min(inside, 0.0) - round;
+  // Distances beyond the edges of the box shrunk by the rounding; inside, the nearest edge.
+  const double qx = std::max(lo.x + round - p.x, p.x - hi.x + round);
+  const double qy = std::max(lo.y + round - p.y, p.y - hi.y + round);
+  return std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) - round;
 }
 
 // A colour as 0xAARRGGBB.

@@ -1,0 +1,91 @@
+// The KivDocking5 demo: a window whose central area is a dock with six bars. With no display it
+// runs on Qt's offscreen platform, writes screenshots of the dock's states to out/ and exits.
+#include <QApplication>
+#include <QDir>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+
+#include "demo_window.h"
+#include "kivdock/qt/kivdockwidget.h"
+
+namespace {
+
+bool noDisplay() {
+  return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+void settle(demo::DemoWindow& window) {
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::processEvents();
+    window.dockWidget().syncElements();
+  }
+}
+
+QString shoot(demo::DemoWindow& window, const QString& name) {
+  settle(window);
+  const QString path = QDir("out").filePath(name);
+  window.grab().save(path);
+  return path;
+}
+
+// The tour of the screenshots: fill mode, scroll mode, and a collapsed and a closed bar.
+int screenshotTour(demo::DemoWindow& window) {
+  QDir().mkpath("out");
+  window.resize(1200, 880);
+  window.show();
+  QStringList written;
+  written << shoot(window, "kivdock-fill.png");
+  // A lower window, so that scroll mode needs its scroll bar.
+  window.resize(1200, 640);
+  window.setScrollMode(true);
+  written << shoot(window, "kivdock-scroll.png");
+  window.dockWidget().scrollBar()->setValue(window.dockWidget().scrollBar()->maximum());
+  written << shoot(window, "kivdock-scroll-end.png");
+  window.setScrollMode(false);
+  window.resize(1200, 880);
+  window.collapseBar("kunden");
+  window.closeBar("notizen");
+  written << shoot(window, "kivdock-collapsed-closed.png");
+  QTextStream out(stdout);
+  for (const QString& path : written) out << QDir::current().absoluteFilePath(path) << '\n';
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (noDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName("KivDocking5");
+  QApplication::setApplicationName("KivDocking5 Demo");
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
+
+  // Screenshots start from the designed arrangement: their settings live in a temporary file.
+  QTemporaryDir scratch;
+  auto services = offscreen
+                      ? std::make_shared<kiv::qt::SettingsServices>(scratch.filePath("demo.ini"))
+                      : std::make_shared<kiv::qt::SettingsServices>();
+  kiv::setSharedServicesFactory([services] { return services; });
+
+  int result = 0;
+  {
+    demo::DemoWindow window(services);
+    if (offscreen) {
+      result = screenshotTour(window);
+    } else {
+      window.resize(1180, 800);
+      window.show();
+      result = QApplication::exec();
+    }
+  }
+  // The services and the platform go before the application does.
+  kiv::resetSharedServices();
+  kiv::setPlatform(nullptr);
+  return result;
+}

@@ -1,0 +1,54 @@
+// Painting of the elements: a picture box's back colour and persistent drawing, the labels,
+// images and lines inside it, and the dock's surface with its separator lines. The dock's own
+// button pictures are drawn anew at the screen's pixel ratio, so they stay sharp.
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <map>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "kivdock/builtin_pictures.h"
+#include "kivdock/kivdock.h"
+
+namespace kiv::qt::detail {
+
+class ElementPainter {
+ public:
+  // The persistent drawing of a picture box as an image, one pixel per 15 twips.
+  static QImage boxImage(const PictureBox& box, const QPalette& palette);
+
+  // Paints what a picture box shows: back colour, drawing, then its windowless elements in
+  // stacking order. `drawing` is the box's image from boxImage; `area` is the widget's
+  // rectangle, which the back colour fills.
+  void paintBox(QPainter& painter, const QRect& area, const PictureBox& box, const QImage& drawing,
+                const std::vector<Element*>& windowless, const QPalette& palette, qreal ratio);
+  void paintLine(QPainter& painter, const QLineF& line, const QColor& colour);
+
+  // The pointer an element asks for; a windowless element's default is the arrow.
+  QCursor cursorFor(const Element& element, bool windowless, qreal ratio, bool& inherit);
+
+ private:
+  void paintLabel(QPainter& painter, const Label& label, const QPalette& palette);
+  void paintImage(QPainter& painter, const Image& image, qreal ratio);
+  QImage pictureImage(const std::shared_ptr<Picture>& picture, qreal ratio);
+
+  struct Cached {
+    std::weak_ptr<Picture> picture;
+    QImage image;
+  };
+  std::unordered_map<const Picture*, Cached> pictures_;
+  std::map<std::pair<int, int>, QImage> builtins_;  // (picture, scale)
+  struct CachedCursor {
+    std::weak_ptr<Picture> picture;
+    QCursor cursor;
+    int scale = 0;
+  };
+  std::unordered_map<const Picture*, CachedCursor> cursors_;
+};
+
+}  // namespace kiv::qt::detail

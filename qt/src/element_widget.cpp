@@ -1,0 +1,102 @@
+#include "element_widget.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "dock_view.h"
+
+namespace kiv::qt::detail {
+
+ElementWidget::ElementWidget(DockView& view, QWidget* parent) : QWidget(parent), view_(view) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setAcceptDrops(true);
+}
+
+void ElementWidget::bind(PictureBox* box) {
+  box_ = box;
+  drawingChanged();
+  if (box_) applyBoxCursor();
+}
+
+void ElementWidget::drawingChanged() {
+  drawingStale_ = true;
+  update();
+}
+
+void ElementWidget::applyBoxCursor() {
+  if (!box_) return;
+  bool inherit = false;
+  const QCursor cursor = view_.painter().cursorFor(*box_, false, devicePixelRatioF(), inherit);
+  if (inherit) {
+    unsetCursor();
+  } else {
+    setCursor(cursor);
+  }
+}
+
+void ElementWidget::paintEvent(QPaintEvent*) {
+  if (!box_) return;
+  if (drawingStale_) {
+    drawing_ = ElementPainter::boxImage(*box_, palette());
+    drawingStale_ = false;
+  }
+  QPainter painter(this);
+  view_.painter().paintBox(painter, rect(), *box_, drawing_, view_.windowlessIn(*box_), palette(),
+                           devicePixelRatioF());
+}
+
+void ElementWidget::mousePressEvent(QMouseEvent* event) {
+  if (box_) view_.input().press(*this, *box_, *event);
+}
+
+void ElementWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (box_) view_.input().move(*this, *box_, *event);
+}
+
+void ElementWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (box_) view_.input().release(*this, *box_, *event);
+}
+
+void ElementWidget::wheelEvent(QWheelEvent* event) { view_.wheel(*event); }
+
+void ElementWidget::dragEnterEvent(QDragEnterEvent* event) {
+  if (box_ && view_.input().acceptsDrag(*this, *event)) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void ElementWidget::dragMoveEvent(QDragMoveEvent* event) {
+  if (box_ && view_.input().acceptsDrag(*this, *event)) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void ElementWidget::dropEvent(QDropEvent* event) {
+  if (box_) view_.input().drop(*this, *box_, *event);
+}
+
+bool ElementWidget::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip && box_) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString tip = view_.input().toolTip(*box_, help->pos());
+    if (tip.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(help->globalPos(), tip, this);
+    }
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+}  // namespace kiv::qt::detail

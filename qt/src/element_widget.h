@@ -1,0 +1,45 @@
+// The widget of one picture box (a bar's body, title or splitter). It paints the box and what
+// lies in it, and hands its input to the dock view's router.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "kivdock/kivdock.h"
+
+namespace kiv::qt::detail {
+
+class DockView;
+
+class ElementWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  ElementWidget(DockView& view, QWidget* parent);
+
+  PictureBox* box() const { return box_; }
+  void bind(PictureBox* box);
+  // The box's drawing changed: the image is converted again at the next paint.
+  void drawingChanged();
+  // The box's own pointer, shown where no caption or image lies.
+  void applyBoxCursor();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  DockView& view_;
+  PictureBox* box_ = nullptr;
+  QImage drawing_;
+  bool drawingStale_ = true;
+};
+
+}  // namespace kiv::qt::detail
