@@ -99,6 +99,8 @@ class cKivBar {
   std::int32_t fTitleHeight() const { return fTitleHeight_; }
   std::int32_t fTopBar() const { return fTopBar_; }
   void pSetControl(std::shared_ptr<HostedControl> c);
+  void hostControl(std::shared_ptr<HostedControl> c);  // pSetControl's work, inside its scope
+  void giveBackControl();  // to its former parent; it leaves the bar before the host hears of it
   // Calls one dock operation with the bar's index as a 16-bit value; KivError 91 without dock.
   template <class Op>
   auto tellDock(Op&& op);

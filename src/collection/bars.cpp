@@ -77,19 +77,32 @@ const std::vector<std::int32_t>& clsBars::visibleOrder() {
 }
 
 // Gives every hosted control back, drops the bars and has the dock unload their elements.
+// The whole of it runs in one scope on the dock, so that a host which re-enters it endlessly
+// from its controls is stopped while every level still finishes its work.
 void clsBars::Clear() {
-  ignoreFailure([&] { settlePendingRestack(); });
-  for (std::size_t i = 0; i < mCol.size(); ++i) {
-    // The host's control may re-enter and drop the bars: hold this one while it is handled.
-    const std::shared_ptr<cKivBar> bar = mCol[i];
-    ignoreFailure([&] { bar->setControl(nullptr); });
-  }
   ignoreFailure([&] {
-    std::vector<std::shared_ptr<cKivBar>> dropped;
-    dropped.swap(mCol);
-    orderChanged();
+    detail::withinDockScope(broker_, [&](detail::DockCore* dock) {
+      ignoreFailure([&] { settlePendingRestack(); });
+      // The bars there are when clearing starts; bars the host adds meanwhile go with them.
+      const std::size_t count = mCol.size();
+      for (std::size_t i = 0; i < count && i < mCol.size(); ++i) {
+        // The host's control may re-enter and drop the bars: hold this one while it is handled.
+        // Control set to none, within this scope.
+        const std::shared_ptr<cKivBar> bar = mCol[i];
+        ignoreFailure([&] { bar->hostControl(nullptr); });
+      }
+      std::vector<std::shared_ptr<cKivBar>> dropped;
+      ignoreFailure([&] {
+        dropped.swap(mCol);
+        orderChanged();
+      });
+      ignoreFailure([&] {
+        if (dock) dock->fClear();
+      });
+      // Controls the host hosted into the bars while they were given back go back as well.
+      for (const auto& bar : dropped) ignoreFailure([&] { bar->giveBackControl(); });
+    });
   });
-  ignoreFailure([&] { detail::withDock(broker_, [](detail::DockCore& dock) { dock.fClear(); }); });
 }
 
 }  // namespace kiv

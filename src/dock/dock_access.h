@@ -19,6 +19,21 @@ auto withDock(const std::shared_ptr<clsEvents>& broker, Op&& op) {
   return op(core);
 }
 
+// Runs work that calls host code (a hosted control's members) inside one scope on the dock, when a
+// dock answers: the dock outlives a host that lets go of it meanwhile, and a host that re-enters
+// endlessly meets the recursion limit. The work gets the dock, or nullptr without one.
+template <class Work>
+void withinDockScope(const std::shared_ptr<clsEvents>& broker, Work&& work) {
+  std::shared_ptr<KivDock> dock = broker ? broker->Dock() : nullptr;
+  if (!dock) {
+    work(static_cast<DockCore*>(nullptr));
+    return;
+  }
+  DockCore& core = coreOf(*dock);
+  DockCore::Scope scope(core);
+  work(&core);
+}
+
 // A restack of the bars that waits is done before its inputs change.
 inline void settleRestack(const std::shared_ptr<clsEvents>& broker, bool pending) {
   if (!pending) return;

@@ -1,4 +1,5 @@
 // The bar's rules: height, state, title line, and hosting a control of the host.
+#include "dock/dock_access.h"
 #include "kivdock/platform.h"
 #include "model/bar_dock_calls.h"
 #include "platform/failure.h"
@@ -59,23 +60,39 @@ void cKivBar::setTitle(const std::string& t) {
 // Hosts a control in the bar's body box, or gives the hosted one back to its former parent.
 // A control that replaces another gives the other back first, so nothing stays behind in the bar.
 void cKivBar::pSetControl(std::shared_ptr<HostedControl> c) {
-  if (c) {
-    if (auto previous = Control_) {
-      ignoreFailure([&] { previous->setVisible(false); });
-      ignoreFailure([&] { platform()->SetParent(previous->hWnd(), mParentWnd); });
-    }
+  detail::withinDockScope(broker_, [&](detail::DockCore*) { hostControl(std::move(c)); });
+}
+
+// The hosted control leaves the bar before the host hears of it; a control the host hosts
+// meanwhile goes back as well, a bounded number of times.
+void cKivBar::giveBackControl() {
+  constexpr int kMaxGiveBacks = 16;
+  for (int n = 0; Control_ && n < kMaxGiveBacks; ++n) {
+    std::shared_ptr<HostedControl> hosted;
+    hosted.swap(Control_);
+    const Hwnd parent = mParentWnd;
+    ignoreFailure([&] { hosted->setVisible(false); });
+    ignoreFailure([&] { platform()->SetParent(hosted->hWnd(), parent); });
+  }
+}
+
+void cKivBar::hostControl(std::shared_ptr<HostedControl> c) {
+  giveBackControl();
+  // A host that keeps hosting others meanwhile keeps its last one; c then stays where it is.
+  if (c && !Control_) {
     Control_ = c;
     ignoreFailure([&] { mParentWnd = platform()->GetParent(c->hWnd()); });
     ignoreFailure([&] {
       const Hwnd item = tellDock([](DockCore& dock, std::int16_t i) { return dock.hWndItem(i); });
       platform()->SetParent(c->hWnd(), item);
     });
-  } else if (auto hosted = Control_) {
-    ignoreFailure([&] { hosted->setVisible(false); });
-    ignoreFailure([&] { platform()->SetParent(hosted->hWnd(), mParentWnd); });
-    Control_.reset();
   }
-  ignoreFailure([&] { tellDock([](DockCore& dock, std::int16_t i) { dock.fRefreshBar(i); }); });
+  // A bar that the host dropped meanwhile (clearing the bars from its control) is not repainted.
+  ignoreFailure([&] {
+    tellDock([this](DockCore& dock, std::int16_t i) {
+      if (dock.Bars().Item(i).get() == this) dock.fRefreshBar(i);
+    });
+  });
 }
 
 void cKivBar::letControl(std::shared_ptr<HostedControl> c) { pSetControl(std::move(c)); }

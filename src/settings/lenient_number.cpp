@@ -1,5 +1,6 @@
 #include "settings/lenient_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,6 +13,28 @@ namespace kiv::detail {
 namespace {
 bool blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool digit(char c) { return c >= '0' && c <= '9'; }
+
+// Where the first significant digit of a collected number stands: above 0 for a number of at
+// least 1 ("12e3" gives 5), 0 or below for a fraction ("0.001" gives -2). Far beyond the range of
+// a double it saturates.
+long leadingPower(const std::string& number) {
+  const std::size_t e = number.find('e');
+  long exponent = 0;
+  if (e != std::string::npos) {
+    std::size_t i = e + 1;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+    for (; i < number.size() && exponent < 100000; ++i)
+      exponent = exponent * 10 + (number[i] - '0');
+    if (negative) exponent = -exponent;
+  }
+  const std::string mantissa = number.substr(0, e);
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_not_of("0.");
+  if (first == std::string::npos) return 0;
+  const long digitsBefore = static_cast<long>(point) - static_cast<long>(first);
+  return exponent + (first < point ? digitsBefore : digitsBefore + 1);
+}
 }  // namespace
 
 double lenientNumber(std::string_view text) {
@@ -52,9 +75,7 @@ double lenientNumber(std::string_view text) {
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
     // Too large becomes infinite, too small becomes zero.
-    const auto e = number.find('e');
-    const bool tinyExponent = e != std::string::npos && number[e + 1] == '-';
-    value = tinyExponent ? 0.0 : std::numeric_limits<double>::infinity();
+    value = leadingPower(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return negative ? -value : value;
 }

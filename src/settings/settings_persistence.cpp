@@ -29,8 +29,10 @@ std::vector<std::string_view> splitFields(std::string_view text) {
 void DockCore::pSaveSettings() {
   trapAndReport("pSaveSettings", [&] {
     std::int32_t counter = 0;
+    // The bars there are when saving starts: a host that adds one with every write ends too.
+    const std::int32_t count = bars_->Count();
     for (std::int32_t align = eAlignTop; align <= eAlignBottom; ++align) {
-      for (std::int32_t p = 1; p <= bars_->Count(); ++p) {
+      for (std::int32_t p = 1; p <= count && p <= bars_->Count(); ++p) {
         auto b = barAtOrder(p);
         if (b->AlignBar() != align) continue;
         ++counter;

@@ -88,7 +88,7 @@ Argb roundButton(Vec p, Argb light, Argb dark, double symbol) {
 Argb strokeOf(double d, Argb color) { return d <= 0 ? color : 0; }
 
 Shader shaderFor(BuiltinPicture which) {
-  const Argb blue = rgb(0x2B, 0x5F, 0xB8);
+  constexpr Argb blue = rgb(0x2B, 0x5F, 0xB8);
   switch (which) {
     case BuiltinPicture::Collapse:
       return [](Vec p) {
@@ -102,18 +102,18 @@ Shader shaderFor(BuiltinPicture which) {
         return roundButton(p, rgb(0x5F, 0xC8, 0x6A), rgb(0x1F, 0x7D, 0x2E), plus);
       };
     case BuiltinPicture::Close:
-      return [blue](Vec p) {
+      return [](Vec p) {
         return strokeOf(
             std::min(capsule(p, {4, 4}, {12, 12}, 1.3), capsule(p, {12, 4}, {4, 12}, 1.3)), blue);
       };
     case BuiltinPicture::Down:
-      return [blue](Vec p) {
+      return [](Vec p) {
         return strokeOf(
             std::min(capsule(p, {3.5, 5.5}, {8, 10}, 1.3), capsule(p, {8, 10}, {12.5, 5.5}, 1.3)),
             blue);
       };
     case BuiltinPicture::Up:
-      return [blue](Vec p) {
+      return [](Vec p) {
         return strokeOf(
             std::min(capsule(p, {3.5, 10.5}, {8, 6}, 1.3), capsule(p, {8, 6}, {12.5, 10.5}, 1.3)),
             blue);

@@ -1,0 +1,92 @@
+// A process that keeps saving the dock's arrangement is killed at random moments: the settings
+// file it leaves always reads back as one complete save, the old one or the new one.
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <memory>
+
+#include "kivdock/kivdock.h"
+#include "kivdock/qt/settings_services.h"
+
+namespace {
+
+constexpr int kBars = 24;
+
+QString keyOf(int i) { return QString("bar%1").arg(i, 2, 10, QChar('0')); }
+
+// The child: a dock in scroll mode (heights stay as set) whose bars all change height before
+// every save, so each save writes a set of entries that differs from the one before.
+int saveForever(const QString& iniFile) {
+  auto services = std::make_shared<kiv::qt::SettingsServices>(iniFile);
+  kiv::setSharedServicesFactory([services] { return services; });
+  auto dock = kiv::KivDock::create();
+  dock->setSize(6000, 6000);
+  dock->setAllowScroll(true);
+  for (int i = 0; i < kBars; ++i) {
+    auto bar = dock->Bars().Add();
+    bar->setKey(keyOf(i).toStdString());
+    bar->setCanExpand(true);
+    bar->setAllowResize(true);
+    bar->setHeight(1000);
+  }
+  dock->setDoLoadSettings(false);
+  dock->setShow(true);
+  for (int round = 1;; ++round) {
+    for (int i = 1; i <= kBars; ++i) dock->Bars().Item(i)->setHeight(1000 + round % 5000);
+    dock->Save();
+    services->flush();
+    if (round == 1) {
+      std::puts("saved");
+      std::fflush(stdout);
+    }
+  }
+}
+
+}  // namespace
+
+class KillDuringSaveTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyKillLeavesOneCompleteSave() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ini = dir.filePath("dock.ini");
+    QRandomGenerator random(20261205);
+    for (int run = 0; run < 12; ++run) {
+      QProcess child;
+      child.start(QCoreApplication::applicationFilePath(), {"--save-forever", ini});
+      QVERIFY(child.waitForStarted());
+      QVERIFY(child.waitForReadyRead(20000));  // the first complete save is on disk
+      QTest::qWait(static_cast<int>(random.bounded(5, 120)));
+      child.kill();
+      QVERIFY(child.waitForFinished(10000));
+
+      QSettings stored(ini, QSettings::IniFormat);
+      QCOMPARE(stored.status(), QSettings::NoError);
+      stored.beginGroup("DockBar");
+      QCOMPARE(stored.childKeys().size(), kBars);
+      QString height;
+      for (int i = 0; i < kBars; ++i) {
+        const QStringList fields = stored.value(keyOf(i)).toString().split(':');
+        QCOMPARE(fields.size(), 4);
+        if (i == 0) height = fields[3];
+        QCOMPARE(fields[3], height);  // every entry from the same save
+      }
+    }
+  }
+};
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc == 3 && QString(argv[1]) == "--save-forever") return saveForever(argv[2]);
+  KillDuringSaveTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_kill_during_save.moc"

@@ -1,0 +1,168 @@
+// Corrupt and hostile stored settings: every text ends in a state the rules allow, in both
+// layout modes, and the next save writes well-formed texts again.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "support/invariants.h"
+#include "support/recording_services.h"
+
+namespace kivrobust {
+namespace {
+
+struct HostileText {
+  const char* name;
+  std::string text;  // stored for bar "b"; "a" holds 1:1:1:1000 and "c" 3:1:1:1400
+  std::int32_t alignFill, alignScroll, state, heightScroll;
+  bool overflowInFill = false;  // sharing a height this large overflows, and says so
+};
+
+std::string operator""_s(const char* text, std::size_t n) { return std::string(text, n); }
+
+const std::string kTinyNumber = "0." + std::string(400, '0') + "1";
+
+// Expected per row: the alignment in fill and in scroll mode (scroll mode makes a bar that its
+// group order leaves out right-aligned), the state, and the height in scroll mode (fill mode
+// shares the height again). The bar starts top-aligned, expanded, 1200 high, closable.
+const HostileText kTexts[] = {
+    {"empty", "", 1, 1, 1, 1200},
+    {"three fields", "2:1:1", 1, 1, 1, 1200},
+    {"extra fields", "2:2:1:900:x:y", 2, 2, 1, 900},
+    {"blanks", " 2 : 3 : 0 : 900 ", 3, 3, 0, 300},
+    {"blanks inside numbers", "2:1:1:  9 0 0", 1, 1, 1, 900},
+    {"signs", "+2:+3:+1:+900", 3, 3, 1, 900},
+    {"double sign", "2:1:1:+-900", 1, 1, 1, 1200},
+    {"negative height", "2:1:1:-900", 1, 1, 1, 1200},
+    {"exponent", "2:1:1:1e3", 1, 1, 1, 1000},
+    {"exponent with blanks", "2:1:1:9 e 2", 1, 1, 1, 900},
+    {"fraction exponent", "2:1:1:.5e4", 1, 1, 1, 5000},
+    {"exponent without digits", "2:1:1:900e", 1, 1, 1, 900},
+    {"trailing point", "2:1:1:900.", 1, 1, 1, 900},
+    {"trailing garbage", "2:1:1:9e2x", 1, 1, 1, 900},
+    {"decimals round half to even", "2:1.5:1.5:900.5", 2, 3, 2, 0},
+    {"half rounds down to even", "2:2.5:0.5:900", 2, 2, 0, 300},
+    {"decimal comma", "2:1:1:1,5", 1, 1, 1, 1200},
+    {"hex is no number", "2:1:1:0x384", 1, 1, 1, 1200},
+    {"largest height", "2:1:1:2147483647", 1, 1, 1, INT_MAX, true},
+    {"height of 2^31", "2:1:1:2147483648", 1, 1, 1, 1200},
+    {"height of 9e9", "2:1:1:9e9", 1, 1, 1, 1200},
+    {"alignment of 2^31", "2:2147483648:1:900", 1, 1, 1, 900},
+    {"state of 2^31", "2:1:2147483648:900", 1, 1, 1, 900},
+    {"smallest state", "2:1:-2147483648:900", 1, 1, INT_MIN, 1200},
+    {"unknown state", "2:1:7:900", 1, 1, 7, 1200},
+    {"hidden", "2:1:2:900", 1, 3, 2, 0},
+    {"unknown alignment", "2:9:1:900", 9, 3, 1, 900},
+    {"alignment zero", "2:0:1:900", 0, 3, 1, 900},
+    {"negative alignment", "2:-1:1:900", -1, 3, 1, 900},
+    {"all fields empty", ":::", 0, 3, 0, 300},
+    {"only separators", std::string(10000, ':'), 0, 3, 0, 300},
+    {"repeated order number", "1:1:1:1200", 1, 3, 1, 1200},
+    {"order number beyond the bars", "5:1:1:1200", 1, 3, 1, 1200},
+    {"order number zero", "0:1:1:1200", 1, 3, 1, 1200},
+    {"negative order number", "-1:1:1:1200", 1, 3, 1, 1200},
+    {"huge order number", std::string(100000, '1') + ":1:1:900", 1, 1, 1, 900},
+    {"tiny order number", kTinyNumber + ":1:1:900", 1, 3, 1, 900},
+    {"tiny number with exponent", "2:1:1:" + kTinyNumber + "e+10", 1, 1, 1, 1200},
+    {"underflow", "2:1:1:1e-400", 1, 1, 1, 1200},
+    {"overflow", "2:1:1:1e400", 1, 1, 1, 1200},
+    {"words", "Infinity:NaN:eins:zwei", 0, 3, 0, 300},
+    {"non-UTF-8 bytes",
+     "\xff\xfe"
+     "2:\x80 1:1:900",
+     0, 3, 1, 900},
+    {"embedded NUL", "2:1\0:1:900"_s, 1, 1, 1, 900},
+    {"very long", "2:1:1:900" + std::string(1 << 20, ' '), 1, 1, 1, 900},
+};
+
+class HostileSettings : public ::testing::TestWithParam<HostileText> {
+ protected:
+  void SetUp() override {
+    platform = std::make_shared<kiv::HeadlessPlatform>();
+    kiv::setPlatform(platform);
+    services = std::make_shared<RecordingServices>();
+    auto s = services;
+    kiv::setSharedServicesFactory([s] { return s; });
+  }
+  void TearDown() override {
+    kiv::setSharedServicesFactory([] { return std::make_shared<kiv::MemorySharedServices>(); });
+  }
+
+  // Three closable, resizable bars "a", "b", "c" loaded from the store in one mode.
+  std::shared_ptr<kiv::KivDock> load(bool scroll) {
+    platform->ClearMessages();
+    services->Settings.clear();
+    services->store("a", "1:1:1:1000");
+    services->store("b", GetParam().text);
+    services->store("c", "3:1:1:1400");
+    auto dock = kiv::KivDock::create();
+    dock->setSize(4800, 6000);
+    dock->setAllowScroll(scroll);
+    std::int32_t height = 1000;
+    for (const char* key : {"a", "b", "c"}) {
+      auto bar = dock->Bars().Add();
+      bar->setKey(key);
+      bar->setTitle(key);
+      bar->setCanExpand(true);
+      bar->setAllowResize(true);
+      bar->setShowClose(true);
+      bar->setHeight(height);
+      height += 200;
+    }
+    dock->setShow(true);
+    return dock;
+  }
+
+  void expectAllowedState(kiv::KivDock& dock) {
+    InvariantInput in;
+    in.dock = &dock;
+    in.services = services.get();
+    in.stackSettled = in.widthsSettled = true;
+    for (const auto& finding : checkInvariants(in)) ADD_FAILURE() << finding;
+  }
+
+  std::shared_ptr<kiv::HeadlessPlatform> platform;
+  std::shared_ptr<RecordingServices> services;
+};
+
+TEST_P(HostileSettings, LoadIntoAnAllowedStateAndSaveWellFormedTexts) {
+  const HostileText& row = GetParam();
+  for (const bool scroll : {false, true}) {
+    SCOPED_TRACE(scroll ? "scroll mode" : "fill mode");
+    auto dock = load(scroll);
+    auto b = dock->Bars().ItemByKey("b");
+    EXPECT_EQ(b->AlignBar(), scroll ? row.alignScroll : row.alignFill);
+    EXPECT_EQ(b->State(), row.state);
+    if (scroll) {
+      EXPECT_EQ(b->Height(), row.heightScroll);
+    }
+    for (const auto& m : platform->Messages()) {
+      if (!scroll && row.overflowInFill && m.Caption == "KivDock: pAutoSize") continue;
+      ADD_FAILURE() << m.Caption << ": " << m.Text;
+    }
+    expectAllowedState(*dock);
+
+    dock->Save();
+    EXPECT_TRUE(services->malformedWrites.empty());
+    if (b->AlignBar() >= kiv::eAlignTop && b->AlignBar() <= kiv::eAlignBottom) {
+      EXPECT_TRUE(wellFormedSetting(services->stored("b"))) << services->stored("b");
+    }
+    for (const auto& finding : checkSavedSettings(*dock, *services)) ADD_FAILURE() << finding;
+
+    dock->setShow(true);  // and load what was just saved
+    expectAllowedState(*dock);
+    EXPECT_TRUE(services->malformedWrites.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, HostileSettings, ::testing::ValuesIn(kTexts),
+                         [](const ::testing::TestParamInfo<HostileText>& info) {
+                           std::string name;
+                           for (const char* c = info.param.name; *c; ++c) {
+                             name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                           }
+                           return name;
+                         });
+
+}  // namespace
+}  // namespace kivrobust
