@@ -44,7 +44,8 @@ int main() {
 
   auto dock = kiv::KivDock::create();
   dock->setSize(6000, 7200);
-  const char* titles[][2] = {{"Aufträge", "128"}, {"Kunden", ""}, {"Notizen", ""}, {"Verlauf", "3"}};
+  const char* titles[][2] = {
+      {"Aufträge", "128"}, {"Kunden", ""}, {"Notizen", ""}, {"Verlauf", "3"}};
   for (auto& t : titles) {
     auto bar = dock->Bars().Add();
     bar->setKey(t[0]);

@@ -33,7 +33,8 @@ DockCore::~DockCore() {
   if (mEvents) mEvents->evGetDockBar_ = nullptr;
 }
 
-DockCore::Scope::Scope(DockCore& core) : core_(core), keepAlive_(core.owner_.weak_from_this().lock()) {
+DockCore::Scope::Scope(DockCore& core)
+    : core_(core), keepAlive_(core.owner_.weak_from_this().lock()) {
   if (core_.runaway_) throw RecursionLimitError();
   if (++core_.depth_ > kMaxDepth) {
     --core_.depth_;
