@@ -5,7 +5,6 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include "dock_view.h"
 
@@ -86,14 +85,7 @@ void ElementWidget::dropEvent(QDropEvent* event) {
 
 bool ElementWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip && box_) {
-    auto* help = static_cast<QHelpEvent*>(event);
-    const QString tip = view_.input().toolTip(*box_, help->pos());
-    if (tip.isEmpty()) {
-      QToolTip::hideText();
-      event->ignore();
-    } else {
-      QToolTip::showText(help->globalPos(), tip, this);
-    }
+    view_.input().showToolTip(*this, *box_, *static_cast<QHelpEvent*>(event));
     return true;
   }
   return QWidget::event(event);

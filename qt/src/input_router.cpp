@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QToolTip>
 
 #include "conversions.h"
 #include "dock_view.h"
@@ -212,14 +214,19 @@ void InputRouter::forgetCursor() {
   cursorElement_ = nullptr;
 }
 
-QString InputRouter::toolTip(Element& shown, QPointF pos) const {
-  const Hit hit = locate(shown, pos);
+void InputRouter::showToolTip(QWidget& receiver, Element& shown, QHelpEvent& event) const {
+  const Hit hit = locate(shown, event.pos());
   std::string text = hit.element->ToolTipText();
   // Captions and the icon have no tip of their own: the title's tells what the title does.
   if (text.empty() && hit.windowless && hit.element->Kind() != ElementKind::Image) {
     text = shown.ToolTipText();
   }
-  return toQString(text);
+  if (text.empty()) {
+    QToolTip::hideText();
+    event.ignore();
+  } else {
+    QToolTip::showText(event.globalPos(), toQString(text), &receiver);
+  }
 }
 
 void InputRouter::runDrag(const DragCandidate& candidate) {

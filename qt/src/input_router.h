@@ -16,6 +16,7 @@
 
 class QMouseEvent;
 class QDropEvent;
+class QHelpEvent;
 
 namespace kiv::qt::detail {
 
@@ -36,7 +37,7 @@ class InputRouter {
 
   // The pointer and tooltip of the element under a point (pixels in the receiving widget).
   void hover(QWidget& receiver, Element& shown, QPointF pos);
-  QString toolTip(Element& shown, QPointF pos) const;
+  void showToolTip(QWidget& receiver, Element& shown, QHelpEvent& event) const;
   // Pointers changed: the next hover sets the cursor anew.
   void forgetCursor();
 

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
-#include <QToolTip>
 #include <QWheelEvent>
 
 #include "conversions.h"
@@ -159,14 +158,8 @@ void KivDockWidget::dropEvent(QDropEvent* event) {
 
 bool KivDockWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
-    auto* help = static_cast<QHelpEvent*>(event);
-    const QString tip = view_->input().toolTip(dock_->elements().surface(), help->pos());
-    if (tip.isEmpty()) {
-      QToolTip::hideText();
-      event->ignore();
-    } else {
-      QToolTip::showText(help->globalPos(), tip, this);
-    }
+    view_->input().showToolTip(*this, dock_->elements().surface(),
+                               *static_cast<QHelpEvent*>(event));
     return true;
   }
   return QWidget::event(event);

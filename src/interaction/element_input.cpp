@@ -11,45 +11,43 @@ bool isTemplate(const Element& element) {
   return element.Index() == 0 && element.Array() != ElementArray::Surface &&
          element.Array() != ElementArray::VScroll;
 }
-}  // namespace
 
-void DockCore::elementClick(Element& element) {
+// Runs a handler for one input event as one call into the dock; its failures stay inside.
+template <class Handler>
+void handleInput(DockCore& dock, const Element& element, Handler&& handler) {
   if (isTemplate(element)) return;
   const ElementArray array = element.Array();
   const std::int16_t k = element.Index();
   ignoreFailure([&] {
-    Scope scope(*this);
+    DockCore::Scope scope(dock);
+    handler(array, k);
+  });
+}
+}  // namespace
+
+void DockCore::elementClick(Element& element) {
+  handleInput(*this, element, [this](ElementArray array, std::int16_t k) {
     switch (array) {
       case ElementArray::imgClose:
-        pHideBar(k);
-        break;
+        return pHideBar(k);
       case ElementArray::imgCollapse:
-        collapseClicked(k);
-        break;
+        return collapseClicked(k);
       case ElementArray::imgExpand:
-        expandClicked(k);
-        break;
+        return expandClicked(k);
       case ElementArray::imgUp:
-        upClicked(k);
-        break;
+        return upClicked(k);
       case ElementArray::imgDown:
-        downClicked(k);
-        break;
+        return downClicked(k);
       case ElementArray::imgOpt:
-        optionsClicked(k);
-        break;
+        return optionsClicked(k);
       default:
-        break;
+        return;
     }
   });
 }
 
 void DockCore::elementMouseDown(Element& element, std::int16_t button, std::int16_t, float, float) {
-  if (isTemplate(element)) return;
-  const ElementArray array = element.Array();
-  const std::int16_t k = element.Index();
-  ignoreFailure([&] {
-    Scope scope(*this);
+  handleInput(*this, element, [&](ElementArray array, std::int16_t k) {
     if (array == ElementArray::picTitel || array == ElementArray::lblTitel) {
       titleMouseDown(k, button);
     } else if (array == ElementArray::Surface && button == kButtonRight) {
@@ -61,42 +59,28 @@ void DockCore::elementMouseDown(Element& element, std::int16_t button, std::int1
 
 void DockCore::elementMouseMove(Element& element, std::int16_t button, std::int16_t, float,
                                 float y) {
-  const ElementArray array = element.Array();
-  const std::int16_t k = element.Index();
-  if (array != ElementArray::picSplit || isTemplate(element)) return;
-  ignoreFailure([&] {
-    Scope scope(*this);
-    splitMouseMove(k, button, y);
+  handleInput(*this, element, [&](ElementArray array, std::int16_t k) {
+    if (array == ElementArray::picSplit) splitMouseMove(k, button, y);
   });
 }
 
 void DockCore::elementMouseUp(Element& element, std::int16_t, std::int16_t, float, float) {
-  const ElementArray array = element.Array();
-  const std::int16_t k = element.Index();
-  if (array != ElementArray::picSplit || isTemplate(element)) return;
-  ignoreFailure([&] {
-    Scope scope(*this);
-    splitMouseUp(k);
+  handleInput(*this, element, [&](ElementArray array, std::int16_t k) {
+    if (array == ElementArray::picSplit) splitMouseUp(k);
   });
 }
 
 void DockCore::elementDragDrop(Element& element, float x, float y) {
-  if (isTemplate(element)) return;
-  const ElementArray array = element.Array();
-  const std::int16_t k = element.Index();
-  ignoreFailure([&] {
-    Scope scope(*this);
+  handleInput(*this, element, [&](ElementArray array, std::int16_t k) {
     switch (array) {
       case ElementArray::picDockBar:
       case ElementArray::picTitel:
       case ElementArray::lblTitel:
-        DockBar_DragDrop(k);
-        break;
+        return DockBar_DragDrop(k);
       case ElementArray::Surface:
-        dockDragDrop(x, y);
-        break;
+        return dockDragDrop(x, y);
       default:
-        break;
+        return;
     }
   });
 }
