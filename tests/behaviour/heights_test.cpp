@@ -4,201 +4,106 @@
 
 namespace kivtest {
 
+using Ints = std::vector<std::int32_t>;
+using Bars = std::vector<std::shared_ptr<kiv::cKivBar>>;
+
 class HeightsTest : public DockTest {
  protected:
-  std::vector<std::int32_t> heights(const std::vector<std::shared_ptr<kiv::cKivBar>>& bars) {
-    std::vector<std::int32_t> out;
+  // A new dock with bars "a", "b", ... after the plan (R resizable, F fixed, C collapsed,
+  // H hidden), shown.
+  Bars build(const std::string& plan, const Ints& start, std::int32_t dockHeight) {
+    dock = harness().createDock(4000, dockHeight);
+    services->Settings.clear();  // what the old dock saved as it went
+    Bars bars;
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+      bars.push_back(addResizable(std::string(1, static_cast<char>('a' + i)), start[i]));
+      if (plan[i] == 'F') bars.back()->setAllowResize(false);
+      if (plan[i] == 'C') bars.back()->setState(kiv::eBarCollapsed);
+      if (plan[i] == 'H') bars.back()->setState(kiv::eBarHidden);
+    }
+    dock->setShow(true);
+    return bars;
+  }
+  static Ints heights(const Bars& bars) {
+    Ints out;
     for (const auto& b : bars) out.push_back(b->Height());
     return out;
   }
-  std::vector<std::int32_t> tops(const std::vector<std::shared_ptr<kiv::cKivBar>>& bars) {
-    std::vector<std::int32_t> out;
-    for (const auto& b : bars) out.push_back(b->Top());
-    return out;
-  }
-  using Heights = std::vector<std::int32_t>;
 };
 
-TEST_F(HeightsTest, ShowingSharesTheHeightAmongTheResizableBars) {
-  harness().resize(*dock, 4000, 3360);
-  auto a = addResizable("a", 1000), b = addResizable("b", 1000), c = addResizable("c", 1000);
-  dock->setShow(true);
-  EXPECT_EQ(heights({a, b, c}), (Heights{1100, 1100, 1100}));
-  EXPECT_EQ(tops({a, b, c}), (Heights{0, 1100, 2200}));
-  // The last bar keeps the drag limit of the sharing (3 x 500); the others get their own.
-  EXPECT_EQ(c->HeightMax(), 1500);
-  EXPECT_EQ(a->HeightMax(), 1700);
-  EXPECT_EQ(b->HeightMax(), 1700);
-
-  // A dock that already fits (within 10 per bar) changes nothing.
-  harness().resize(*dock, 4000, 3330);
-  EXPECT_EQ(heights({a, b, c}), (Heights{1100, 1100, 1100}));
+TEST_F(HeightsTest, ShowingSharesTheHeightAndACollapsedBarsNeighbourTakesUpWhatItFrees) {
+  struct Case {
+    const char* plan;
+    Ints start;
+    std::int32_t dockHeight;
+    int collapse;  // the bar collapsed after showing, or -1
+    Ints heights;
+  };
+  const Case cases[] = {
+      {"RRF", {1000, 1000, 500}, 2581, -1, {1000, 1000, 500}},  // 10.5 to 10: fits
+      {"RRF", {1000, 1000, 500}, 2583, -1, {1012, 1012, 500}},  // 11.5 to 12
+      // Corrections -500, -200, -133, -89: b and c stop at 400, a takes the rest, four rounds.
+      {"RRR", {1500, 600, 600}, 1260, -1, {578, 400, 400}},
+      {"RRR", {1000, 1000, 1000}, 3360, 0, {300, 1900, 1100}},
+      {"RRR", {1000, 1000, 1000}, 3360, 2, {1100, 1900, 300}},  // the last: the one above
+      {"RRF", {1000, 1000, 1000}, 3360, 1, {2000, 300, 1000}},  // the next is last and fixed
+      // The bar's place counts all bars, the neighbour's only the visible ones: c, not b.
+      {"HRRR", {1000, 1000, 1000, 1000}, 3360, 1, {0, 300, 1100, 1900}},
+  };
+  for (const Case& c : cases) {
+    const Bars bars = build(c.plan, c.start, c.dockHeight);
+    if (c.collapse >= 0) bars[static_cast<std::size_t>(c.collapse)]->setState(kiv::eBarCollapsed);
+    EXPECT_EQ(heights(bars), c.heights) << c.plan << " in " << c.dockHeight;
+  }
 }
 
-TEST_F(HeightsTest, TheShareIsRoundedHalfToEven) {
-  auto a = addResizable("a", 1000), b = addResizable("b", 1000);
-  auto fixed = addBar("fixed");
-  fixed->setHeight(500);
-  harness().resize(*dock, 4000, 2581);  // (2581 - 2560) / 2 = 10.5 -> 10: within tolerance
-  dock->setShow(true);
-  EXPECT_EQ(heights({a, b, fixed}), (Heights{1000, 1000, 500}));
-  harness().resize(*dock, 4000, 2583);  // 11.5 -> 12
-  EXPECT_EQ(heights({a, b, fixed}), (Heights{1012, 1012, 500}));
-}
-
-TEST_F(HeightsTest, ShrinkingStopsAt400AndAfterFourRounds) {
-  auto a = addResizable("a", 1500), b = addResizable("b", 600), c = addResizable("c", 600);
-  harness().resize(*dock, 4000, 1260);
-  dock->setShow(true);
-  // Corrections -500, -200, -133, -89: b and c stay at 400, a takes the rest of each round.
-  EXPECT_EQ(heights({a, b, c}), (Heights{578, 400, 400}));
-  EXPECT_EQ(c->HeightMax(), 1500);
-}
-
-TEST_F(HeightsTest, WithoutResizableBarsNothingIsShared) {
-  auto a = addBar("a");
-  a->setHeight(1000);
-  auto b = addResizable("b", 2000);
-  b->setState(kiv::eBarCollapsed);
-  harness().resize(*dock, 4000, 3000);
-  dock->setShow(true);
-  EXPECT_EQ(heights({a, b}), (Heights{1000, 300}));
-}
-
-TEST_F(HeightsTest, ANeighbourTakesUpTheHeightACollapsedBarFrees) {
-  harness().resize(*dock, 4000, 3360);
-  auto a = addResizable("a", 1000), b = addResizable("b", 1000), c = addResizable("c", 1000);
-  dock->setShow(true);
-
-  a->setState(kiv::eBarCollapsed);  // the next bar takes the freed height
-  EXPECT_EQ(heights({a, b, c}), (Heights{300, 1900, 1100}));
-  EXPECT_EQ(tops({a, b, c}), (Heights{0, 300, 2200}));
-  EXPECT_EQ(a->HeightMax(), 1700) << "the splitter limits are renewed afterwards";
-  EXPECT_FALSE(a->ShowResize());
-  EXPECT_EQ(b->HeightMax(), 2500);
-
-  a->setState(kiv::eBarExpanded);  // and gives it back
-  EXPECT_EQ(heights({a, b, c}), (Heights{1100, 1100, 1100}));
-
-  c->setState(kiv::eBarCollapsed);  // the last bar: the one above takes it up
-  EXPECT_EQ(heights({a, b, c}), (Heights{1100, 1900, 300}));
-  EXPECT_EQ(tops({a, b, c}), (Heights{0, 1100, 3000}));
-}
-
-TEST_F(HeightsTest, AfterAHiddenBarTheNeighbourIsCountedAmongTheVisibleBars) {
-  // The bar's own place counts all bars, the neighbour's only the visible ones: with a hidden
-  // bar first, collapsing a lets c (visible place 3) take up the height, not b.
-  harness().resize(*dock, 4000, 3360);
-  auto gone = addResizable("gone", 1000);
-  auto a = addResizable("a", 1000), b = addResizable("b", 1000), c = addResizable("c", 1000);
-  gone->setState(kiv::eBarHidden);
-  dock->setShow(true);
-  ASSERT_EQ(heights({a, b, c}), (Heights{1100, 1100, 1100}));
-  a->setState(kiv::eBarCollapsed);
-  EXPECT_EQ(heights({a, b, c}), (Heights{300, 1100, 1900}));
-  EXPECT_EQ(tops({a, b, c}), (Heights{0, 300, 1400}));
-}
-
-TEST_F(HeightsTest, BeforeAFixedLastBarThePreviousBarTakesUpTheChange) {
-  harness().resize(*dock, 4000, 3360);
-  auto a = addResizable("a", 1000), b = addResizable("b", 1000);
-  auto last = addBar("last");
-  last->setHeight(1000);
-  dock->setShow(true);
-  ASSERT_EQ(heights({a, b, last}), (Heights{1150, 1150, 1000}));
-
-  b->setState(kiv::eBarCollapsed);
-  EXPECT_EQ(heights({a, b, last}), (Heights{2000, 300, 1000}));
-  EXPECT_EQ(tops({a, b, last}), (Heights{0, 2000, 2300}));
-}
-
-TEST_F(HeightsTest, ShowingAHiddenBarAgainSharesTheHeightAnew) {
-  harness().resize(*dock, 4000, 3360);
-  auto a = addResizable("a", 1000), b = addResizable("b", 1000), c = addResizable("c", 1000);
-  dock->setShow(true);
-  b->setState(kiv::eBarHidden);
-  EXPECT_EQ(heights({a, b, c}), (Heights{1650, 0, 1650}));
-  EXPECT_EQ(c->Top(), 1650);
+TEST_F(HeightsTest, StateChangesRenewTheSplitterLimitsAndShareTheHeightAgain) {
+  const Bars bars = build("RRR", {1000, 1000, 1000}, 3360);
+  EXPECT_EQ(bars[2]->HeightMax(), 1500) << "the last bar keeps the sharing's limit, 3 x 500";
+  EXPECT_EQ(bars[0]->HeightMax(), 1700) << "up to 500 above the lower bar's bottom";
+  bars[0]->setState(kiv::eBarCollapsed);
+  EXPECT_EQ(bars[1]->HeightMax(), 2500);
+  bars[0]->setState(kiv::eBarExpanded);  // and gives the height back
+  EXPECT_EQ(heights(bars), (Ints{1100, 1100, 1100}));
+  bars[1]->setState(kiv::eBarHidden);
+  EXPECT_EQ(heights(bars), (Ints{1650, 0, 1650}));
   // Back at its old height; the next bar takes up the difference and the rest already fits.
-  b->setState(kiv::eBarExpanded);
-  EXPECT_EQ(heights({a, b, c}), (Heights{1650, 1100, 550}));
-  EXPECT_EQ(tops({a, b, c}), (Heights{0, 1650, 2750}));
+  bars[1]->setState(kiv::eBarExpanded);
+  EXPECT_EQ(heights(bars), (Ints{1650, 1100, 550}));
+  EXPECT_EQ(bars[2]->Top(), 2750);
 }
 
-TEST_F(HeightsTest, SplitLimitsLetTheUpperBarGrowUpTo500AboveTheLowerBottom) {
-  harness().resize(*dock, 4000, 3560);
-  auto upper = addResizable("upper", 2000), lower = addResizable("lower", 1500);
-  dock->setShow(true);
-  EXPECT_EQ(upper->HeightMax(), 3000);
-  EXPECT_TRUE(upper->ShowResize());
-  EXPECT_TRUE(el().picSplit(k(upper)).Visible());
-  EXPECT_FALSE(lower->ShowResize()) << "the last bar has no splitter";
-  EXPECT_FALSE(el().picSplit(k(lower)).Visible());
-
-  // A bar above a fixed one shows no splitter either.
-  lower->setAllowResize(false);
+TEST_F(HeightsTest, OnlyABarAboveAResizableOneShowsASplitter) {
+  const Bars bars = build("RRH", {2000, 1500, 800}, 3560);  // fits: nothing is shared
+  EXPECT_EQ(bars[0]->HeightMax(), 3000);
+  EXPECT_TRUE(el().picSplit(k(bars[0])).Visible());
+  // The last visible bar keeps its splitter unless it is also last in the order.
+  EXPECT_TRUE(el().picSplit(k(bars[1])).Visible());
+  EXPECT_FALSE(bars[2]->ShowResize());
+  bars[1]->setAllowResize(false);
   dock->ShowElement(9999);
-  EXPECT_FALSE(upper->ShowResize());
-  EXPECT_FALSE(el().picSplit(k(upper)).Visible());
-}
-
-TEST_F(HeightsTest, TheLastVisibleBarKeepsItsSplitterUnlessItIsLastInTheOrder) {
-  harness().resize(*dock, 4000, 3060);
-  auto a = addResizable("a", 1500), b = addResizable("b", 1500), gone = addResizable("gone", 800);
-  gone->setState(kiv::eBarHidden);
-  dock->setShow(true);
-  EXPECT_TRUE(b->ShowResize());
-  EXPECT_TRUE(el().picSplit(k(b)).Visible());
-  EXPECT_FALSE(gone->ShowResize());
+  EXPECT_FALSE(el().picSplit(k(bars[0])).Visible());
 }
 
 TEST_F(HeightsTest, AZahlTopBarSharesTheWholeHeightWhenItsHeightChanges) {
-  harness().resize(*dock, 4000, 3360);
-  auto top = addResizable("a", 1000), b = addResizable("b", 1000), c = addResizable("c", 1000);
-  dock->setShow(true);
-  ASSERT_EQ(heights({top, b, c}), (Heights{1100, 1100, 1100}));
-  top->setKey("zahl_top");  // the key must match exactly
-  top->setHeight(1200);
-  ASSERT_EQ(heights({top, b, c}), (Heights{1200, 1100, 1100}));
-  top->setKey("ZAHL_TOP");
-
+  const Bars bars = build("RRR", {1000, 1000, 1000}, 3360);
+  bars[0]->setKey("zahl_top");  // the key must match exactly
+  bars[0]->setHeight(1200);
+  ASSERT_EQ(heights(bars), (Ints{1200, 1100, 1100}));
+  bars[0]->setKey("ZAHL_TOP");
   // Every write to the bar shares the height again before the writing loop goes on, so the
   // nested rounds overshoot a little: the other bars give up 265 each, the bar keeps 1735.
-  top->setHeight(2000);
-  const Heights now = heights({top, b, c});
-  EXPECT_EQ(now, (Heights{1735, 835, 835}));
-  EXPECT_EQ(tops({top, b, c}), (Heights{0, 1735, 2570}));
-
-  // Any other key: only the bar itself changes and the bars below move.
-  top->setKey("a");
-  top->setHeight(now[0] + 400);
-  EXPECT_EQ(heights({top, b, c}), (Heights{now[0] + 400, now[1], now[2]}));
-  EXPECT_EQ(c->Top(), now[0] + 400 + now[1]);
+  bars[0]->setHeight(2000);
+  EXPECT_EQ(heights(bars), (Ints{1735, 835, 835}));
+  EXPECT_EQ(bars[2]->Top(), 2570);
 }
 
 TEST_F(HeightsTest, AFailingStepOfTheSharingIsReportedAndTheSharingGoesOn) {
-  auto a = addResizable("a", 2000000000), b = addResizable("b", 2000000000);
-  dock->setShow(true);  // the first sum overflows
+  const Bars bars = build("RR", {2000000000, 2000000000}, 6000);  // the first sum overflows
   const auto shown = harness().messages();
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].Caption, "KivDock: pAutoSize");
-  EXPECT_EQ(shown[0].Text,
-            "\xc3\x9c"
-            "berlauf");
-  EXPECT_EQ(heights({a, b}), (Heights{2970, 2970}));
-  EXPECT_EQ(b->Top(), 2970);
-}
-
-TEST_F(HeightsTest, ScrollModeSharesNothingAndLimitsEveryBarAt20000) {
-  dock->setAllowScroll(true);
-  auto a = addResizable("a", 1000), b = addResizable("b", 1200);
-  dock->setShow(true);
-  EXPECT_EQ(heights({a, b}), (Heights{1000, 1200}));
-  EXPECT_EQ(a->HeightMax(), 20000);
-  EXPECT_EQ(b->HeightMax(), 20000);
-  a->setState(kiv::eBarCollapsed);
-  EXPECT_EQ(heights({a, b}), (Heights{300, 1200}));
-  EXPECT_EQ(b->Top(), 300);
+  EXPECT_EQ(shown[0].Caption + ": " + shown[0].Text, "KivDock: pAutoSize: Überlauf");
+  EXPECT_EQ(heights(bars), (Ints{2970, 2970}));
 }
 
 }  // namespace kivtest

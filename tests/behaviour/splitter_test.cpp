@@ -1,4 +1,7 @@
 // Resizing a bar by dragging the splitter strip at its bottom.
+#include <initializer_list>
+#include <tuple>
+
 #include "support/dock_fixture.h"
 
 namespace kivtest {
@@ -6,195 +9,92 @@ namespace {
 
 using kiv::kButtonLeft;
 using kiv::kButtonRight;
-using Keys = std::vector<std::string>;
+using Bar = std::shared_ptr<kiv::cKivBar>;
+
+// One mouse move over a strip, dy twips below its top edge, and what the user sees after it:
+// the bar's height, the height of the bar below, the strip's top.
+using Move = std::tuple<float, std::int32_t, std::int32_t, float>;
 
 class SplitterTest : public DockTest {
  protected:
-  kiv::PictureBox& split(const std::shared_ptr<kiv::cKivBar>& bar) { return el().picSplit(k(bar)); }
-  float top(const std::shared_ptr<kiv::cKivBar>& bar) { return el().picDockBar(k(bar)).Top(); }
-  // One mouse move over the strip, with the pointer dy twips below its top edge.
-  void drag(const std::shared_ptr<kiv::cKivBar>& bar, float dy,
+  kiv::PictureBox& split(const Bar& bar) { return el().picSplit(k(bar)); }
+  float top(const Bar& bar) { return el().picDockBar(k(bar)).Top(); }
+  // Moves over a bar's strip; the bar below follows it at once.
+  void walk(const Bar& bar, const Bar& below, std::initializer_list<Move> moves,
             std::int16_t buttons = kButtonLeft) {
-    harness().move(split(bar), buttons, 300, dy);
+    for (const auto& [dy, height, belowHeight, strip] : moves) {
+      SCOPED_TRACE("move by " + std::to_string(dy));
+      harness().move(split(bar), buttons, 300, dy);
+      EXPECT_EQ(std::make_tuple(bar->Height(), below->Height(), split(bar).Top(), top(below)),
+                std::make_tuple(height, belowHeight, strip, top(bar) + height));
+    }
   }
 };
 
 TEST_F(SplitterTest, SeveralMovesResizeTheBarAndItsNeighbourLiveAndTheReleaseSaves) {
-  auto a = addResizable("a", 1980);
-  auto b = addResizable("b", 1980);
-  auto c = addResizable("c", 1980);
-  auto ca = host(*a);
-  auto cb = host(*b);
+  auto a = addResizable("a", 1980), b = addResizable("b", 1980), c = addResizable("c", 1980);
+  for (auto& bar : {a, b}) host(*bar);
   dock->setShow(true);
-  ASSERT_TRUE(split(a).VisibleOnScreen());
-  ASSERT_FLOAT_EQ(split(a).Top(), 1885);
-  EXPECT_FALSE(split(c).VisibleOnScreen()) << "the last bar has no splitter";
-  events.log.clear();
-
   harness().press(split(a), kButtonLeft, 300, 40);
-  EXPECT_TRUE(events.log.empty());
-
-  // The strip's bottom passes the body's bottom edge: the bar grows to it, the bar below gives
-  // up the same height, and the hosts of both hear of it.
-  drag(a, 50);
-  EXPECT_EQ(a->Height(), 2010);
-  EXPECT_EQ(b->Height(), 1950);
-  EXPECT_FLOAT_EQ(split(a).Top(), 1915);
-  EXPECT_FLOAT_EQ(top(b), 2010);
-  EXPECT_FLOAT_EQ(top(c), 3960);
-  EXPECT_EQ(events.log, (Keys{"CtlResize a", "CtlResize b", "CtlResize b", "CtlResize a"}));
-  EXPECT_DOUBLE_EQ(ca->height, 2010 - 260 - 75);
-  EXPECT_DOUBLE_EQ(cb->height, 1950 - 260 - 75);
-  EXPECT_EQ(cb->top, 260);
-
-  // Not yet past the bottom edge: only the strip moves.
-  events.log.clear();
-  drag(a, 10);
-  EXPECT_FLOAT_EQ(split(a).Top(), 1925);
-  EXPECT_EQ(a->Height(), 2010);
-  EXPECT_TRUE(events.log.empty());
-
-  drag(a, 20);
-  EXPECT_EQ(a->Height(), 2020);
-  EXPECT_EQ(b->Height(), 1940);
-  EXPECT_FLOAT_EQ(split(a).Top(), 1925);
-
-  // Upward moves shrink the bar at once; the bar below grows.
-  drag(a, -100);
-  EXPECT_EQ(a->Height(), 1900);
-  EXPECT_EQ(b->Height(), 2060);
-  EXPECT_FLOAT_EQ(split(a).Top(), 1805);
-  EXPECT_FLOAT_EQ(top(b), 1900);
-
-  // No offset, or any other button state than the left button alone: nothing happens.
-  events.log.clear();
-  drag(a, 0);
-  drag(a, 400, kButtonLeft | kButtonRight);
-  drag(a, -400, kButtonRight);
-  EXPECT_FLOAT_EQ(split(a).Top(), 1805);
-  EXPECT_EQ(a->Height(), 1900);
-  EXPECT_TRUE(events.log.empty());
+  walk(a, b,
+       {{50, 2010, 1950, 1915},  // the strip's bottom passes the body's: the bar grows to it
+        {10, 2010, 1950, 1925},  // not yet past the bottom edge: only the strip moves
+        {20, 2020, 1940, 1925},
+        {-100, 1900, 2060, 1805},  // upward moves shrink the bar at once
+        {0, 1900, 2060, 1805}});   // no offset: nothing happens, nor with other buttons
+  walk(a, b, {{400, 1900, 2060, 1805}}, kButtonLeft | kButtonRight);
+  walk(a, b, {{-400, 1900, 2060, 1805}}, kButtonRight);
   EXPECT_TRUE(services->Settings.empty()) << "nothing is saved while dragging";
 
+  events.log.clear();
   harness().release(split(a), kButtonLeft, 300, 10);
-  EXPECT_EQ(a->Height(), 1880);
-  EXPECT_EQ(b->Height(), 2080);
-  EXPECT_EQ(c->Height(), 1980);
-  EXPECT_FLOAT_EQ(top(b), 1880);
-  EXPECT_FLOAT_EQ(top(c), 3960);
-  EXPECT_EQ(events.log, (Keys{"CtlResize a", "CtlResize b"}));
+  EXPECT_EQ(std::make_tuple(a->Height(), b->Height(), top(c)),
+            std::make_tuple(1880, 2080, 3960.0f));
+  EXPECT_EQ(events.log, (std::vector<std::string>{"CtlResize a", "CtlResize b"}));
   EXPECT_EQ(stored("a"), "1:1:1:1880");
-  EXPECT_EQ(stored("b"), "2:1:1:2080");
-  EXPECT_EQ(stored("c"), "3:1:1:1980");
-  EXPECT_EQ(a->HeightMax(), 1880 + 2080 - 500);
-  EXPECT_TRUE(harness().messages().empty());
-}
 
-// A click on the strip commits its position, 20 twips above the body's bottom edge; so does the
-// release of a drag with the right button, whose moves are ignored.
-TEST_F(SplitterTest, PressAndReleaseWithoutMovingShortensTheBarBy20) {
-  auto a = addResizable("a", 1980);
-  auto b = addResizable("b", 3960);
-  dock->setShow(true);
-
+  // A click commits the strip's rest position, 20 twips above the body's bottom edge; so does
+  // the release of a drag with the right button, whose moves are ignored.
   harness().press(split(a), kButtonLeft, 300, 30);
   harness().release(split(a), kButtonLeft, 300, 30);
-  EXPECT_EQ(a->Height(), 1960);
-  EXPECT_EQ(b->Height(), 3980);
-  EXPECT_EQ(stored("a"), "1:1:1:1960");
-  EXPECT_EQ(stored("b"), "2:1:1:3980");
-
+  EXPECT_EQ(stored("a"), "1:1:1:1860");
   harness().press(split(a), kButtonRight, 300, 30);
-  drag(a, 600, kButtonRight);
-  EXPECT_EQ(a->Height(), 1960);
+  walk(a, b, {{600, 1860, 2100, 1765}}, kButtonRight);
   harness().release(split(a), kButtonRight, 300, 630);
-  EXPECT_EQ(a->Height(), 1940);
-  EXPECT_EQ(b->Height(), 4000);
-  EXPECT_EQ(stored("a"), "1:1:1:1940");
+  EXPECT_EQ(std::make_pair(a->Height(), b->Height()), std::make_pair(1840, 2120));
 }
 
 // Once the bar has reached its limit the strip moves alone, up to the body's bottom edge, and the
 // release takes the height from where the strip was left.
 TEST_F(SplitterTest, AtItsLimitOnlyTheStripMovesAndTheReleaseCommitsItsPosition) {
-  auto a = addResizable("a", 1980);
-  auto b = addResizable("b", 3960);
+  auto a = addResizable("a", 1980), b = addResizable("b", 3960);
   dock->setShow(true);
-  ASSERT_EQ(a->HeightMax(), 1980 + 3960 - 500);
-
   harness().press(split(a), kButtonLeft, 300, 30);
-  drag(a, 3500);
-  EXPECT_EQ(a->Height(), 5460);
-  EXPECT_EQ(b->Height(), 480);
-  drag(a, 50);
-  EXPECT_EQ(a->Height(), 5490);
-  EXPECT_EQ(b->Height(), 450);
-  EXPECT_EQ(a->HeightMax(), 5490 + 480 - 500);
-  EXPECT_FLOAT_EQ(split(a).Top(), 5395);
-
-  drag(a, 50);
-  EXPECT_EQ(a->Height(), 5490) << "at its limit the bar no longer grows";
-  EXPECT_FLOAT_EQ(split(a).Top(), 5445);
-  drag(a, 50);
-  EXPECT_FLOAT_EQ(split(a).Top(), 5495);
-  drag(a, 10);
-  EXPECT_FLOAT_EQ(split(a).Top(), 5495) << "the strip stops below the body's bottom edge";
-  EXPECT_TRUE(services->Settings.empty());
-
+  walk(a, b,
+       {{3500, 5460, 480, 5365},
+        {50, 5490, 450, 5395},  // grows while below its limit, though beyond it afterwards
+        {50, 5490, 450, 5445},
+        {50, 5490, 450, 5495},
+        {10, 5490, 450, 5495}});  // the strip stops below the body's bottom edge
   harness().release(split(a), kButtonLeft, 300, 10);
-  EXPECT_EQ(a->Height(), 5570);
-  EXPECT_EQ(b->Height(), 370);
-  EXPECT_FLOAT_EQ(top(b), 5570);
-  EXPECT_EQ(stored("a"), "1:1:1:5570");
-  EXPECT_EQ(stored("b"), "2:1:1:370");
-  EXPECT_EQ(a->HeightMax(), 5570 + 370 - 500);
+  EXPECT_EQ(std::make_tuple(a->Height(), b->Height(), top(b)), std::make_tuple(5570, 370, 5570.0f));
 }
 
 // In scroll mode the dragged bar alone changes; the bars below follow. Near the title the strip
 // snaps to 300 only when it already lies between 280 and 300.
 TEST_F(SplitterTest, ScrollModeResizesOnlyTheDraggedBarAndStopsNearTheTitle) {
   dock->setAllowScroll(true);
-  auto a = addResizable("a", 390);
-  auto b = addResizable("b", 400);
-  auto c = addResizable("c", 2000);
+  auto a = addResizable("a", 390), b = addResizable("b", 400), c = addResizable("c", 2000);
   auto l = addResizable("l", 1000);
   l->setAlignBar(kiv::eAlignLeft);
-  host(*c);
   dock->setShow(true);
-  ASSERT_FLOAT_EQ(split(a).Top(), 295);
-  ASSERT_FLOAT_EQ(split(b).Top(), 305);
-  events.log.clear();
-
-  drag(c, 150);
-  EXPECT_EQ(c->Height(), 2130);
-  EXPECT_EQ(b->Height(), 400);
-  EXPECT_FLOAT_EQ(top(l), 390 + 400 + 2130);
-  EXPECT_EQ(events.log, (Keys{"CtlResize c", "CtlResize c"}));
-  EXPECT_EQ(c->HeightMax(), 20000);
-
-  drag(a, -5);  // from 295: snaps to 300
-  EXPECT_EQ(a->Height(), 375);
-  EXPECT_FLOAT_EQ(split(a).Top(), 280);
-  EXPECT_FLOAT_EQ(top(b), 375);
-  drag(a, -5);  // at 280: stays
-  EXPECT_EQ(a->Height(), 375);
-  EXPECT_FLOAT_EQ(split(a).Top(), 280);
-
-  drag(b, -15);  // from 305: the full offset, to 290
-  EXPECT_EQ(b->Height(), 365);
-  EXPECT_FLOAT_EQ(split(b).Top(), 270);
-
+  walk(a, b, {{-5, 375, 400, 280}, {-5, 375, 400, 280}});  // from 295 snaps to 300; at 280 stays
+  walk(b, c, {{-15, 365, 2000, 270}});                     // from 305: the full offset, to 290
   // A single large move takes the strip far above 300; the bar stops at its own minimum.
-  drag(c, -1900);
-  EXPECT_EQ(c->Height(), 300);
-  EXPECT_FLOAT_EQ(split(c).Top(), 205);
-  EXPECT_FLOAT_EQ(top(l), 375 + 365 + 300);
-  EXPECT_TRUE(services->Settings.empty());
+  walk(c, l, {{150, 2130, 1000, 2035}, {-1900, 300, 1000, 205}});
 
   harness().release(split(a), kButtonLeft, 300, 0);
-  EXPECT_EQ(a->Height(), 355);
   EXPECT_EQ(stored("a"), "1:1:1:355");
-  EXPECT_EQ(stored("c"), "3:1:1:300");
-  EXPECT_EQ(stored("l"), "4:2:1:1000");
 }
 
 }  // namespace
