@@ -1,22 +1,14 @@
-// Fuzzes operation sequences: the input bytes are the choices of the same generator that the
-// random robustness runs use, and every invariant is checked after every step.
-#include <cstdint>
+// Fuzzes operation sequences: the input bytes are the choices of the random robustness runs, and
+// every invariant is checked after every step.
 #include <cstdio>
 #include <cstdlib>
 
-#include "support/op_source.h"
-#include "support/world.h"
-
-namespace {
-constexpr std::size_t kMaxSteps = 400;
-}
+#include "support/robust.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  kivrobust::ByteSource source(data, size);
-  const kivrobust::RunReport report = kivrobust::runSequence(source, kMaxSteps, "fuzz input");
-  if (report.failed) {
-    std::fprintf(stderr, "%s\n", report.text.c_str());
-    std::abort();
-  }
-  return 0;
+  kivrobust::Choices choices(data, size);
+  const std::string failure = kivrobust::runSequence(choices, 400, "fuzz input");
+  if (failure.empty()) return 0;
+  std::fputs(failure.c_str(), stderr);
+  std::abort();
 }

@@ -1,188 +1,146 @@
-// Defects the robustness runs found, each kept as a named case.
+// Defects the robustness runs found, each kept as a named case, and the last element index.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <algorithm>
 
-#include "support/invariants.h"
-#include "support/probe_control.h"
-#include "support/recording_services.h"
+#include "support/robust.h"
 
 namespace kivrobust {
 namespace {
 
-struct CountingHost : kiv::KivDockEvents {
-  int resizes = 0;
-  void CtlResize(std::string&) override { ++resizes; }
-};
-
-class Regressions : public ::testing::Test {
- protected:
-  void SetUp() override {
-    platform = std::make_shared<kiv::HeadlessPlatform>();
-    kiv::setPlatform(platform);
-    services = std::make_shared<RecordingServices>();
-    auto s = services;
-    kiv::setSharedServicesFactory([s] { return s; });
-    form = platform->CreateWindow();
-    dock = kiv::KivDock::create();
-    dock->setEventSink(&host);
-  }
-  void TearDown() override {
-    services->onCall = nullptr;
-    if (dock) dock->setEventSink(nullptr);
-    dock.reset();
-    kiv::setSharedServicesFactory([] { return std::make_shared<kiv::MemorySharedServices>(); });
-  }
-
-  std::shared_ptr<kiv::cKivBar> addBar(const std::string& key, std::int32_t height) {
-    auto bar = dock->Bars().Add();
-    bar->setKey(key);
-    bar->setTitle(key);
-    bar->setCanExpand(true);
-    bar->setAllowResize(true);
-    bar->setHeight(height);
-    return bar;
-  }
-  std::shared_ptr<ProbeControl> control() {
-    auto c = std::make_shared<ProbeControl>(ProbeControl::Kind::Full, platform->CreateWindow(form),
-                                            form);
-    controls.push_back(c);
-    return c;
-  }
-  void expectWhole(bool settled = true) {
-    InvariantInput in;
-    in.dock = dock.get();
-    in.services = services.get();
-    in.platform = platform.get();
-    in.controls = &controls;
-    in.stackSettled = in.widthsSettled = settled;
-    for (const auto& f : checkInvariants(in)) ADD_FAILURE() << f;
-  }
-  std::vector<std::string> shown() const {
-    std::vector<std::string> list;
-    for (const auto& m : platform->Messages()) list.push_back(m.Caption + ": " + m.Text);
-    return list;
-  }
-
-  std::shared_ptr<kiv::HeadlessPlatform> platform;
-  std::shared_ptr<RecordingServices> services;
-  std::shared_ptr<kiv::KivDock> dock;
-  std::vector<std::shared_ptr<ProbeControl>> controls;
-  kiv::Hwnd form = 0;
-  CountingHost host;
-};
+void expectNone(const std::vector<std::string>& findings) {
+  for (const auto& f : findings) ADD_FAILURE() << f;
+}
 
 // Every height the sharing gave the "ZAHL_TOP" bar shared the height again, four rounds at a
 // time, so six resizable bars in a tall dock took minutes to show.
-TEST_F(Regressions, SharingAroundAZahlTopBarInATallDockEnds) {
-  dock->setSize(4800, 30000);
-  for (int i = 0; i < 6; ++i) {
-    addBar(i == 0 ? "ZAHL_TOP" : "k" + std::to_string(i), 300 + 700 * i)->letControl(control());
-  }
-  dock->setShow(true);
-  EXPECT_LT(host.resizes, 20000);
-  EXPECT_TRUE(shown().empty()) << shown().front();
-  expectWhole();
+TEST(Regressions, SharingAroundAZahlTopBarInATallDockEnds) {
+  Host h;
+  h.dock->setSize(4800, 30000);
+  for (int i = 0; i < 6; ++i)
+    h.addBar(i == 0 ? "ZAHL_TOP" : "k" + std::to_string(i), 300 + 700 * i, kPlain | kControl);
+  h.dock->setShow(true);
+  EXPECT_LT(std::count_if(h.heard.begin(), h.heard.end(),
+                          [](const std::string& e) { return e.rfind("CtlResize", 0) == 0; }),
+            20000);
+  EXPECT_EQ(h.messages(), std::vector<std::string>{});
+  expectNone(h.check(true));
   std::int64_t sum = 60;
-  for (std::int32_t i = 1; i <= 6; ++i) sum += dock->Bars().Item(i)->Height();
+  for (std::int32_t i = 1; i <= 6; ++i) sum += h.dock->Bars().Item(i)->Height();
   EXPECT_NEAR(static_cast<double>(sum), 30000.0, 600.0);  // the height is still shared out
 }
 
 // Fill mode hides the scroll bar but keeps its value; back in scroll mode the bar reappeared
 // with that value while the bars stayed stacked as if unscrolled.
-TEST_F(Regressions, AScrollBarThatReappearsWithItsOldValueCarriesTheBars) {
-  dock->setSize(4800, 3000);
-  dock->setAllowScroll(true);
-  for (const char* key : {"a", "b", "c"}) addBar(key, 2000)->setAllowResize(false);
-  dock->setShow(true);
-  kiv::VScrollBar& scroll = dock->elements().VScroll();
+TEST(Regressions, AScrollBarThatReappearsWithItsOldValueCarriesTheBars) {
+  Host h;
+  h.dock->setSize(4800, 3000);
+  h.dock->setAllowScroll(true);
+  for (const char* key : {"a", "b", "c"}) h.addBar(key, 2000, kTitle | kCanExpand);
+  h.dock->setShow(true);
+  kiv::VScrollBar& scroll = h.dock->elements().VScroll();
   ASSERT_TRUE(scroll.Visible());
   scroll.setValue(900);
-  dock->setAllowScroll(false);
-  dock->setSize(4800, 3001);
-  dock->setAllowScroll(true);
-  dock->setSize(4800, 3000);
+  h.dock->setAllowScroll(false);
+  h.dock->setSize(4800, 3001);
+  h.dock->setAllowScroll(true);
+  h.dock->setSize(4800, 3000);
   ASSERT_TRUE(scroll.Visible());
-  EXPECT_EQ(dock->Bars().Item(1)->Top(), -scroll.Value());
-  expectWhole();
-}
-
-// A stored number far below 1 without an exponent was read as infinite, not as 0.
-TEST_F(Regressions, AStoredNumberFarBelowOneReadsAsZero) {
-  dock->setAllowScroll(true);
-  services->store("a", "1:1:1:1000");
-  services->store("b", "0." + std::string(400, '0') + "1:1:1:1000");
-  addBar("a", 1000)->setShowClose(true);
-  addBar("b", 1000)->setShowClose(true);
-  dock->setShow(true);
-  // Order number 0 names no position, so the grouped order leaves "b" out and makes it a right bar.
-  EXPECT_EQ(dock->Bars().ItemByKey("b")->AlignBar(), kiv::eAlignRight);
+  EXPECT_EQ(h.dock->Bars().Item(1)->Top(), -scroll.Value());
+  expectNone(h.check(true));
 }
 
 // A control that clears the bars when it is hidden made giving it back re-enter without end,
 // past any stack: the bar still held the control while the host heard of its hiding.
-TEST_F(Regressions, AControlThatClearsTheBarsWhenHiddenLeavesThemCleared) {
-  for (const char* key : {"a", "b"}) {
-    auto c = control();
-    c->onHide = [this] { dock->Bars().Clear(); };
-    addBar(key, 1000)->letControl(c);
-  }
-  dock->setShow(true);
-  dock->Bars().Clear();
-  EXPECT_TRUE(shown().empty()) << shown().front();
-  EXPECT_EQ(dock->Bars().Count(), 0);
-  expectWhole(false);  // every control is back with its former parent, no element is left
-  addBar("c", 1000);
-  EXPECT_EQ(dock->Bars().Item(1)->Index(), 1);
-  expectWhole(false);
+TEST(Regressions, AControlThatClearsTheBarsWhenHiddenLeavesThemCleared) {
+  Host h;
+  h.react = [&](const std::string& event) {
+    if (event == "Hide") h.dock->Bars().Clear();
+  };
+  for (const char* key : {"a", "b"}) h.addBar(key, 1000, kPlain | kControl);
+  h.dock->setShow(true);
+  h.dock->Bars().Clear();
+  EXPECT_EQ(h.messages(), std::vector<std::string>{});
+  EXPECT_EQ(h.dock->Bars().Count(), 0);
+  expectNone(h.check(false));  // every control is back in the form, no element is left
+  EXPECT_EQ(h.addBar("c", 1000)->Index(), 1);
+  expectNone(h.check(false));
 }
 
 // A host that let go of the dock from a control's hide during Clear destroyed the collection
 // while Clear still ran in it.
-TEST_F(Regressions, LettingGoOfTheDockWhileItClearsIsSafe) {
-  std::weak_ptr<kiv::KivDock> weak = dock;
-  auto c = control();
-  c->onHide = [this] { dock.reset(); };
-  addBar("a", 1000)->letControl(c);
-  addBar("b", 1000)->letControl(control());
-  dock->Bars().Clear();
+TEST(Regressions, LettingGoOfTheDockWhileItClearsIsSafe) {
+  Host h;
+  std::weak_ptr<kiv::KivDock> weak = h.dock;
+  h.react = [&](const std::string& event) {
+    if (event == "Hide") h.dock.reset();
+  };
+  h.addBar("a", 1000, kPlain | kControl);
+  h.addBar("b", 1000, kPlain | kControl);
+  h.dock->Bars().Clear();
   EXPECT_TRUE(weak.expired());
-  for (const auto& each : controls) EXPECT_EQ(platform->GetParent(each->window()), form);
+  expectNone(h.check(false));  // both controls are back in the form
 }
 
 // A control hosted into a bar while that bar gave its control back was dropped with the bar
-// and went down with its body window.
-TEST_F(Regressions, AControlHostedWhileTheBarGivesItsControlBackIsGivenBackToo) {
-  auto first = addBar("a", 1000);
-  auto c = control();
-  c->onHide = [&] { first->letControl(control()); };
-  first->letControl(c);
-  addBar("b", 1000)->letControl(control());
-  dock->setShow(true);
-  dock->Bars().Clear();
-  for (const auto& each : controls) EXPECT_EQ(platform->GetParent(each->window()), form);
+// and went down with its body window. Replacing a control whose hide hosts yet another one keeps
+// that one hosted.
+TEST(Regressions, AControlHostedWhileTheBarGivesItsControlBackIsGivenBackToo) {
+  Host h;
+  auto first = h.addBar("a", 1000, kPlain | kControl);
+  h.addBar("b", 1000, kPlain | kControl);
+  h.controls[0]->onHide = [&] { first->letControl(h.control()); };
+  h.dock->setShow(true);
+  h.dock->Bars().Clear();
+  expectNone(h.check(false));
 
-  // Replacing a control whose hide hosts yet another one keeps that one hosted; nothing is lost.
-  auto bar = addBar("c", 1000);
-  auto noisy = control();
-  noisy->onHide = [&] { bar->letControl(control()); };
-  bar->letControl(noisy);
-  bar->letControl(control());
-  expectWhole(false);
+  auto bar = h.addBar("c", 1000, kPlain | kControl);
+  h.controls.back()->onHide = [&] { bar->letControl(h.control()); };
+  bar->letControl(h.control());
+  expectNone(h.check(false));
 }
 
 // Services that add a keyed bar with every write kept saving going: each new bar was saved too.
-TEST_F(Regressions, SavingEndsWhenEveryWriteAddsABar) {
-  addBar("a", 1000);
+TEST(Regressions, SavingEndsWhenEveryWriteAddsABar) {
+  Host h;
+  h.addBar("a", 1000);
   int added = 0;
-  services->onCall = [&] {
-    if (added < 10000) dock->Bars().Add()->setKey("n" + std::to_string(++added));
+  h.react = [&](const std::string& event) {
+    if (event == "Services" && added < 10000)
+      h.dock->Bars().Add()->setKey("n" + std::to_string(++added));
   };
-  dock->Save();
-  services->onCall = nullptr;
+  h.dock->Save();
   EXPECT_EQ(added, 1);
-  EXPECT_EQ(services->stored("a"), "1:1:1:1000");
+  EXPECT_EQ(h.services->stored("a"), "1:1:1:1000");
+}
+
+// Element indexes are 16-bit: bar 32768 lives without elements, cannot reach the dock through
+// its setters, is saved, and harms no other bar.
+TEST(Limits, ABarBeyondTheLastElementIndexHasNoElementsAndHarmsNoOther) {
+  Host h;
+  for (int i = 0; i < 32768; ++i) h.dock->Bars().Add();
+  auto last = h.dock->Bars().Item(32768);
+  ASSERT_TRUE(last);
+  EXPECT_EQ(h.messages().size(), 1u);
+  EXPECT_EQ(h.platform->Messages().at(0).Caption, "fBarAdd");
+  EXPECT_EQ(h.dock->elements().UBound(), 32767);
+  try {
+    last->setHeight(900);
+    ADD_FAILURE() << "a height change of bar 32768 reached the dock";
+  } catch (const kiv::KivError& e) {
+    EXPECT_EQ(e.Number(), 6);
+  }
+  last->setKey("last");
+  h.dock->Bars().Item(1)->setKey("first");
+  h.dock->Bars().Item(1)->setHeight(900);
+  h.dock->setShow(true);
+  expectNone(h.check(true));
+  h.dock->Save();
+  EXPECT_EQ(h.services->stored("first"), "1:1:1:900");
+  EXPECT_EQ(h.services->stored("last"), "32768:1:1:900");
+  h.dock->Bars().Clear();
+  EXPECT_EQ(h.dock->elements().UBound(), 0);
+  EXPECT_EQ(h.dock->Bars().Add()->Index(), 1);
 }
 
 }  // namespace

@@ -1,0 +1,403 @@
+// Random operations of a host and a user on one dock, each followed by the invariant checks. Each
+// operation tells what it leaves settled: the stacking after anything that restacks, the widths
+// after a full layout pass; a change of what the layout depends on unsettles them.
+#include <climits>
+#include <iterator>
+#include <sstream>
+#include <tuple>
+
+#include "support/robust.h"
+
+namespace kivrobust {
+
+namespace {
+using A = kiv::ElementArray;
+using Bar = kiv::cKivBar;
+
+struct Effect {  // -1 unsettles, 0 keeps, 1 settles; saved: the operation ended with a save
+  int stack = 0, widths = 0;
+  bool saved = false;
+};
+constexpr Effect kKeep{}, kFull{1, 1}, kUnsettle{-1, -1};
+
+const char* const kSwitchNames[] = {"AllowResize",   "CanExpand",     "CanMove",
+                                    "ShowClose",     "ShowResize",    "ShowOptions",
+                                    "HideByDefault", "TitleVertical", "Redraw"};
+void (Bar::*const kSwitches[])(bool) = {
+    &Bar::setAllowResize,   &Bar::setCanExpand,     &Bar::setCanMove,
+    &Bar::setShowClose,     &Bar::setShowResize,    &Bar::setShowOptions,
+    &Bar::setHideByDefault, &Bar::setTitleVertical, &Bar::setRedraw};
+const char* const kNumberNames[] = {"Top", "left", "Width", "HeightMax", "fTopBar"};
+void (Bar::*const kNumbers[])(std::int32_t) = {&Bar::setTop, &Bar::setleft, &Bar::setWidth,
+                                               &Bar::setHeightMax, &Bar::setfTopBar};
+const char* const kColourNames[] = {"TitleBackColorStart", "TitleBackColorEnd", "TitleForeColor",
+                                    "BackColor"};
+void (Bar::*const kColours[])(std::int32_t) = {&Bar::setTitleBackColorStart,
+                                               &Bar::setTitleBackColorEnd, &Bar::setTitleForeColor,
+                                               &Bar::setBackColor};
+const char* const kTextNames[] = {"Title", "TitleRight", "Key"};
+void (Bar::*const kTexts[])(const std::string&) = {&Bar::setTitle, &Bar::setTitleRight,
+                                                   &Bar::setKey};
+
+// What a change of a bar's property unsettles: its top the stacking, its place across the dock
+// (and AllowResize, which sets ShowResize without a repaint) the widths, its alignment both.
+Effect unsettled(const std::string& property) {
+  if (property == "Top") return {-1, 0};
+  if (property == "left" || property == "Width" || property == "AllowResize") return {0, -1};
+  return property == "AlignBar" ? kUnsettle : kKeep;
+}
+
+const char* const kKeys[] = {"", "a", "b", "c", "d", "e", "ZAHL_TOP", "Schl\xc3\xbcssel", "x:y"};
+const char* const kTitles[] = {"", "\xe2\x82\xac \xc3\xa4\xc3\xb6\xc3\xbc", "\xff\xfe kaputt",
+                               "Ein sehr langer Titel, der unter die Knoepfe laeuft"};
+const char* const kStoredTexts[] = {"1:1:1",       "1:1:1:900:x",        " 2 : 1 : 0 : 900",
+                                    "1e3:1:1:1e3", "2147483648:1:1:900", "\xff\xfe:\x80:\x01:\x7f",
+                                    "0x10:1:1:900"};
+
+std::string shown(const std::string& text) { return '"' + text.substr(0, 60) + '"'; }
+template <class T>
+T shown(T value) {
+  return value;
+}
+
+struct Run {
+  explicit Run(Choices& choices) : c(choices) { dock().setSize(4800, 3600); }
+  // A choice, noted in the description of the operation.
+  template <class T>
+  T note(const char* label, T value) {
+    line << ' ' << label << '=' << shown(value);
+    return value;
+  }
+  template <class T, std::size_t N>
+  const T& any(const T (&list)[N]) {
+    return list[c.below(N)];
+  }
+  kiv::KivDock& dock() { return *h.dock; }
+  std::int32_t length() {
+    return c.chance(65) ? c.between(300, 6000)
+                        : c.pick({INT_MIN, -1, 0, 1, 150, 299, 300, 301, 600, 2655, 20000, 32767,
+                                  32768, (1 << 24) + 1, INT_MAX - 1, INT_MAX});
+  }
+  std::int32_t state() { return c.chance(80) ? c.between(0, 2) : c.pick({-1, 3, INT_MIN}); }
+  std::int32_t alignment() { return c.chance(80) ? c.between(1, 4) : c.pick({0, 5, -1, INT_MAX}); }
+  std::string key() { return c.chance(3) ? std::string(300, 'k') : any(kKeys); }
+  std::int32_t bar() {
+    const std::int32_t n = dock().Bars().Count();
+    return note("bar", c.chance(92) ? c.between(1, std::max(n, 1)) : c.pick({0, -1, n + 1, 32768}));
+  }
+  // An element of a bar that the user can reach, or (offScreen percent of the time) any.
+  kiv::Element* element(A array, std::int32_t bar, std::uint32_t offScreen) {
+    const bool any = note("offScreen", c.chance(offScreen));
+    if (bar < 1 || bar > kLastElement) return nullptr;
+    kiv::Element* e = dock().elements().find(array, static_cast<std::int16_t>(bar));
+    return e && (any || e->VisibleOnScreen()) ? e : nullptr;
+  }
+  std::vector<std::int32_t> arrangement() {  // index and alignment of each bar, in order
+    std::vector<std::int32_t> list;
+    for (std::int32_t p = 1; p <= dock().Bars().Count(); ++p) {
+      if (auto b = dock().Bars().ItemByOrder(p))
+        list.insert(list.end(), {b->Index(), b->AlignBar()});
+    }
+    return list;
+  }
+  std::vector<std::string> step();
+
+  Choices& c;
+  Host h;
+  std::ostringstream line;
+  Effect effect;                      // of the running operation
+  std::vector<std::string> messages;  // of the last step
+  std::int32_t splitBar = 0;          // the bar whose splitter holds the mouse
+  bool stack = false, widths = false;
+};
+
+void setProperty(Run& r) {
+  auto bar = r.dock().Bars().Item(r.bar());
+  auto set = [&](const char* name, auto setter, auto value) {
+    const auto v = r.note(name, value());
+    if (!bar) return;
+    ((*bar).*setter)(v);
+    r.effect = unsettled(name);
+  };
+  auto setAny = [&](const auto& names, const auto& setters, auto value) {
+    const std::uint32_t k = r.c.below(std::size(names));
+    set(names[k], setters[k], value);
+  };
+  switch (r.c.below(11)) {
+    case 0:
+      return setAny(kSwitchNames, kSwitches, [&] { return r.c.chance(50); });
+    case 1:
+      return setAny(kNumberNames, kNumbers, [&] { return r.length(); });
+    case 6:
+      return setAny(kColourNames, kColours, [&] {
+        return r.c.chance(80) ? r.c.between(0, 0xFFFFFF) : r.c.pick({-1, INT_MIN});
+      });
+    case 2:
+      return setAny(kTextNames, kTexts,
+                    [&] { return r.c.chance(50) ? r.key() : std::string(r.any(kTitles)); });
+    case 3:
+      return set("State", &Bar::setState,
+                 [&] { return static_cast<kiv::EKivBarStates>(r.state()); });
+    case 4:
+      return set("AlignBar", &Bar::setAlignBar,
+                 [&] { return static_cast<kiv::eAlignBar>(r.alignment()); });
+    case 5:  // up to the largest title line whose collapsed height is still a 32-bit number
+      return set("fTitleHeight", &Bar::setfTitleHeight, [&] {
+        return r.c.pick({0, 20, 260, -300, 151, 1 << 24, INT_MAX - 20});
+      });
+    case 7: {  // none, 16 x 16, 0 x 0, or wider than any title
+      const std::int32_t width = r.note("icon", r.c.pick({-1, 16, 0, 2000}));
+      auto icon = std::make_shared<kiv::Picture>();
+      icon->WidthPx = std::max(width, 0);
+      icon->HeightPx = width == 16 ? 16 : 1;
+      icon->Argb.assign(static_cast<std::size_t>(icon->WidthPx * icon->HeightPx), 0xff3366ccu);
+      if (bar) bar->setIcon(width < 0 ? nullptr : icon);
+      return;
+    }
+    case 8: {
+      const auto [replace, kind] =
+          std::tuple{r.note("setControl", r.c.chance(50)),
+                     r.note("control", r.c.between(-1, ProbeControl::kKinds - 1))};
+      auto control = kind < 0 ? nullptr : r.h.control(kind);  // -1: none
+      if (bar) replace ? bar->setControl(control) : bar->letControl(control);
+      return;
+    }
+    default: {
+      const std::int32_t v = r.note("Height", r.length());
+      if (!bar) return;
+      const std::int32_t i = bar->Index(), height = bar->Height();
+      auto box = [&] {
+        return i > kLastElement
+                   ? 0.0f
+                   : r.dock().elements().picDockBar(static_cast<std::int16_t>(i)).Height();
+      };
+      const float before = box();
+      bar->setHeight(v);
+      // A height that its body box already had is not passed on: nothing restacks.
+      if (bar->Height() != height && box() == before) r.effect.stack = -1;
+    }
+  }
+}
+
+void click(Run& r) {
+  static const std::pair<const char*, A> kButtons[] = {
+      {"close", A::imgClose}, {"collapse", A::imgCollapse}, {"expand", A::imgExpand},
+      {"up", A::imgUp},       {"down", A::imgDown},         {"options", A::imgOpt}};
+  const std::int32_t i = r.bar();
+  const auto& [name, array] = r.any(kButtons);
+  r.note("button", name);
+  r.h.optAnswer = r.note("OptShow", r.c.between(0, 3));
+  kiv::Element* e = r.element(array, i, 8);
+  auto bar = r.dock().Bars().Item(i);
+  if (!e || !bar) return;
+  const bool wasHidden = bar->State() == kiv::eBarHidden, keyed = !bar->Key().empty();
+  const bool another = r.dock().Bars().CountVisible() > (wasHidden ? 0 : 1);
+  e->Click();
+  const bool shown = r.dock().Show();
+  if (array == A::imgClose)
+    r.effect = {another, another, shown && !wasHidden && bar->State() == kiv::eBarHidden};
+  if (array == A::imgCollapse || array == A::imgExpand) r.effect = {1, 0, shown};
+  if (array == A::imgUp || array == A::imgDown) r.effect = {1, 1, shown};
+  // Reloading the settings of a keyed bar lays out anew.
+  if (array == A::imgOpt && keyed && !(r.h.optAnswer & 2)) r.effect = kFull;
+}
+
+void press(Run& r) {
+  const auto button = r.note("button", static_cast<std::int16_t>(r.c.pick({1, 1, 2, 2, 4})));
+  if (r.note("onEmptyArea", r.c.chance(15)))
+    return r.dock().elements().surface().MouseDown(button, 0, 10, 10);
+  const std::int32_t i = r.bar();
+  kiv::Element* e =
+      r.element(r.note("onCaption", r.c.chance(50)) ? A::lblTitel : A::picTitel, i, 8);
+  if (e) e->MouseDown(button, 0, 60, 60);
+  if (e && button == kiv::kButtonRight) r.effect = kFull;
+}
+
+void pressSplitter(Run& r) {
+  const std::int32_t i = r.bar();
+  kiv::Element* e = r.element(A::picSplit, i, 5);
+  if (!e) return;
+  e->MouseDown(kiv::kButtonLeft, 0, 100, 30);
+  r.splitBar = i;
+}
+
+// While the mouse is held on a splitter it moves there, until it is released. The splitter keeps
+// the mouse, seen or not. In fill mode a move sets the tops of two bars; the release restacks.
+void dragSplitter(Run& r) {
+  kiv::Element* e = r.element(A::picSplit, r.note("bar", r.splitBar), 100);
+  if (r.note("release", r.c.chance(25))) {
+    const auto button = r.note("button", static_cast<std::int16_t>(r.c.pick({1, 1, 2})));
+    r.splitBar = 0;
+    if (!e) return;
+    e->MouseUp(button, 0, 100, 0);
+    r.effect = {1, 0, r.dock().Show()};
+    return;
+  }
+  const auto [buttons, y] =
+      std::tuple{r.note("buttons", static_cast<std::int16_t>(r.c.pick({1, 1, 1, 1, 2, 3, 0}))),
+                 r.note("y", r.c.chance(85) ? r.c.between(-600, 600)
+                                            : r.c.pick({-1000000000, -1, 2000000000}))};
+  if (!e) return;
+  e->MouseMove(buttons, 0, 100, static_cast<float>(y));
+  if (!r.dock().AllowScroll()) r.effect.stack = -1;
+}
+
+void drop(Run& r) {
+  static const A kTargets[] = {A::picDockBar, A::picTitel, A::lblTitel, A::lblTitelRight,
+                               A::imgIcon,    A::imgClose, A::picSplit};
+  const std::vector<std::int32_t> before = r.arrangement();
+  if (r.note("onEmptyArea", r.c.chance(30))) {
+    const auto [x, y] =
+        std::tuple{r.note("x", r.c.between(0, std::min(r.dock().Width(), 1000000) + 100)),
+                   r.note("y", r.c.between(0, std::min(r.dock().Height(), 1000000)))};
+    r.dock().elements().surface().DragDrop(static_cast<float>(x), static_cast<float>(y));
+  } else {
+    const auto [i, target, x, y] = std::tuple{
+        r.bar(),
+        r.note("onArray",
+               static_cast<int>(r.c.chance(70) ? kTargets[r.c.below(3)] : r.any(kTargets))),
+        r.note("xPx", r.c.between(0, 400)),
+        r.note("yPx", r.c.chance(35) ? r.c.between(0, 19) : r.c.between(20, 600))};
+    kiv::Element* e = r.element(static_cast<A>(target), i, 5);
+    if (!e) return;
+    r.h.platform->SetCursorPos(x, y);
+    e->DragDrop(60, 60);
+  }
+  if (r.arrangement() != before) r.effect = {1, 1, r.dock().Show()};
+}
+
+void store(Run& r) {
+  std::string text = r.c.chance(30) ? r.any(kStoredTexts) : "";
+  if (text.empty() && r.c.chance(60)) {  // four fields, each in or out of its range
+    const std::int32_t fields[] = {r.c.between(-1, 12), r.alignment(), r.state(), r.length()};
+    for (const std::int32_t f : fields) text += (text.empty() ? "" : ":") + std::to_string(f);
+  }
+  for (std::int32_t n = text.empty() ? r.c.between(0, 40) : 0; n > 0; --n)
+    text += "0123456789::::--+..eE \t\xff\x80"[r.c.below(25)];
+  const std::string key = r.note("key", r.key());
+  r.h.services->store(key, r.note("text", text));
+}
+
+struct Op {
+  const char* name;
+  std::uint32_t weight;  // 0: by the number of bars
+  Effect effect;         // unless the operation tells otherwise
+  bool mayFail;          // a bar's setters fail where the dock does, for an index beyond 16 bits
+  void (*act)(Run&);
+};
+const Op kOps[] = {
+    {"addBar", 0, kUnsettle, true,  // the new bar waits for the next layout pass
+     [](Run& r) {
+       const auto [key, height, flags] =
+           std::tuple{r.note("key", r.key()), r.note("height", r.length()),
+                      r.note("flags", r.c.between(0, 255))};
+       r.h.addBar(key, height, flags);
+     }},
+    {"set", 24, kKeep, true, setProperty},
+    {"click", 18, kKeep, false, click},
+    {"press", 7, kKeep, false, press},
+    {"pressSplitter", 6, kKeep, false, pressSplitter},
+    {"drop", 9, kKeep, false, drop},
+    {"store", 2, kKeep, false, store},
+    {"setShow", 3, kFull, false, [](Run& r) { r.dock().setShow(r.note("show", r.c.chance(80))); }},
+    {"setSize", 3, kFull, false,
+     [](Run& r) {
+       const bool usual = r.c.chance(75);
+       const auto [w, h] = std::tuple{
+           r.note("w", usual ? r.c.between(500, 12000) : r.c.pick({INT_MIN, 0, 499, INT_MAX})),
+           r.note("h", usual ? r.c.between(200, 12000) : r.c.pick({INT_MIN, 0, 199, INT_MAX}))};
+       r.dock().setSize(w, h);
+     }},
+    {"setAllowScroll", 3, kKeep, false,
+     [](Run& r) {
+       const bool before = r.dock().AllowScroll();
+       r.dock().setAllowScroll(r.note("scroll", r.c.chance(50)));
+       if (before != r.dock().AllowScroll()) r.effect = kUnsettle;
+     }},
+    {"setDoLoadSettings", 1, kKeep, false,
+     [](Run& r) { r.dock().setDoLoadSettings(r.note("load", r.c.chance(50))); }},
+    {"ShowElement", 3, kFull, false,
+     [](Run& r) {
+       const std::int32_t n = r.dock().Bars().Count();
+       const std::int32_t index =
+           r.note("index", r.c.chance(60)   ? r.c.pick({0, -1})
+                           : r.c.chance(80) ? r.c.between(1, n + 1)
+                                            : r.c.pick({INT_MIN, -2, 32768, INT_MAX}));
+       if (r.dock().ShowElement(index).has_value())
+         throw std::logic_error("ShowElement gave a value");
+     }},
+    {"Save", 3, {0, 0, true}, false, [](Run& r) { r.dock().Save(); }},
+    {"Clear", 1, kUnsettle, false, [](Run& r) { r.dock().Bars().Clear(); }},
+    {"scroll", 3, kKeep, false, [](Run& r) {
+       kiv::VScrollBar& bar = r.dock().elements().VScroll();
+       const auto [v, hidden] = std::tuple{
+           r.note("to",
+                  r.c.between(std::min(bar.Min(), bar.Max()), std::max(bar.Min(), bar.Max()))),
+           r.note("hidden", !bar.Visible())};
+       if (!hidden || r.note("anyway", r.c.chance(15))) bar.setValue(v);
+     }}};
+const Op kDragSplitter = {"dragSplitter", 1, kKeep, false, dragSplitter};
+
+std::vector<std::string> Run::step() {
+  const Op* op = &kDragSplitter;
+  if (splitBar == 0) {
+    const std::int32_t n = dock().Bars().Count();
+    auto weight = [&](const Op& o) { return o.weight ? o.weight : n < 3 ? 30u : n < 10 ? 6u : 1u; };
+    std::uint32_t r = 0;
+    for (const Op& o : kOps) r += weight(o);
+    for (op = kOps, r = c.below(r); r >= weight(*op); ++op) r -= weight(*op);
+  }
+  line << op->name;
+  const std::size_t before = h.platform->Messages().size();
+  std::vector<std::string> found;
+  effect = op->effect;
+  try {
+    op->act(*this);
+  } catch (const kiv::KivError& e) {
+    effect = kUnsettle;  // the dock may not have heard of the change
+    if (!op->mayFail)
+      found.push_back("[no failure] KivError " + std::to_string(e.Number()) + ": " +
+                      e.Description());
+  } catch (const std::exception& e) {
+    found.push_back(std::string("[no failure] ") + e.what());
+  }
+  messages = h.messages(before);
+  for (const auto& m : messages) {
+    // A layout pass that failed and said so leaves the layout to the next pass.
+    if (m.rfind("KivDock: OrderBars: ", 0) == 0 || m.rfind("KivDock.pResizeWidth: ", 0) == 0)
+      effect = kUnsettle;
+    if (m.find(kStackMessage) != std::string::npos)
+      found.push_back("[recursion] a plain operation met the limit");
+  }
+  if (!dock().Show()) effect.stack = effect.widths = -1;
+  if (effect.stack != 0) stack = effect.stack > 0;
+  if (effect.widths != 0) widths = effect.widths > 0;
+  for (auto& f : h.check(stack, widths)) found.push_back(f);
+  for (auto& f : effect.saved ? h.checkSaved() : std::vector<std::string>{}) found.push_back(f);
+  return found;
+}
+}  // namespace
+
+std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label) {
+  Run run(choices);
+  std::vector<std::string> done, found;
+  while (found.empty() && done.size() < maxSteps && !choices.exhausted()) {
+    run.line.str("");
+    found = run.step();
+    done.push_back(run.line.str());
+  }
+  if (found.empty()) {
+    done.push_back("the host releases the dock");
+    run.h.release();
+    found = run.h.check(false);
+  }
+  if (found.empty()) return {};
+  std::ostringstream out;
+  out << label << ": an invariant broke after step " << done.size() << "\n";
+  for (std::size_t i = 0; i < done.size(); ++i) out << "  " << i + 1 << ":" << done[i] << "\n";
+  for (const auto& f : found) out << "  " << f << "\n";
+  for (const auto& m : run.messages) out << "  message box " << m << "\n";
+  return out.str();
+}
+
+}  // namespace kivrobust
