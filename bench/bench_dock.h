@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
 #include "kivdock/kivdock.h"
 
 namespace kivbench {
@@ -72,5 +74,10 @@ class BenchDock {
   std::vector<std::shared_ptr<BenchControl>> controls_;
   std::shared_ptr<kiv::KivDock> dock_;
 };
+
+// Runs a benchmark with 10, 100 and 1000 bars, in microseconds, and fits how it grows.
+inline void barCounts(benchmark::internal::Benchmark* b) {
+  b->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond)->Complexity();
+}
 
 }  // namespace kivbench

@@ -18,12 +18,7 @@ void BM_HeightChange(benchmark::State& state) {
   }
   state.SetComplexityN(n);
 }
-BENCHMARK(BM_HeightChange)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Unit(benchmark::kMicrosecond)
-    ->Complexity();
+BENCHMARK(BM_HeightChange)->Apply(barCounts);
 
 }  // namespace
 }  // namespace kivbench

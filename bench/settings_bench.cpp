@@ -26,18 +26,8 @@ void BM_LoadSettings(benchmark::State& state) {
   state.SetComplexityN(n);
 }
 
-BENCHMARK(BM_SaveSettings)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Unit(benchmark::kMicrosecond)
-    ->Complexity();
-BENCHMARK(BM_LoadSettings)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Unit(benchmark::kMicrosecond)
-    ->Complexity();
+BENCHMARK(BM_SaveSettings)->Apply(barCounts);
+BENCHMARK(BM_LoadSettings)->Apply(barCounts);
 
 }  // namespace
 }  // namespace kivbench

@@ -21,7 +21,7 @@ void BM_Show(benchmark::State& state) {
   }
   state.SetComplexityN(n);
 }
-BENCHMARK(BM_Show)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_Show)->Apply(barCounts)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kivbench

@@ -33,18 +33,8 @@ void clickPair(benchmark::State& state, bool collapseTimed) {
 void BM_CollapseButton(benchmark::State& state) { clickPair(state, true); }
 void BM_ExpandButton(benchmark::State& state) { clickPair(state, false); }
 
-BENCHMARK(BM_CollapseButton)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Unit(benchmark::kMicrosecond)
-    ->Complexity();
-BENCHMARK(BM_ExpandButton)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Unit(benchmark::kMicrosecond)
-    ->Complexity();
+BENCHMARK(BM_CollapseButton)->Apply(barCounts);
+BENCHMARK(BM_ExpandButton)->Apply(barCounts);
 
 }  // namespace
 }  // namespace kivbench
