@@ -1,17 +1,9 @@
 // The control's life: a new dock, ShowElement, Show and DoLoadSettings with a close request while
-// the settings load, the reset to the default arrangement, and the one shared services object.
-#include <functional>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
-
+// the settings load, the reset to the default arrangement, the one shared services object, and
+// host handlers that change the dock from inside.
 #include "support/dock_fixture.h"
 
 namespace kivtest {
-
-namespace {
-using Keys = std::vector<std::string>;
 
 // Services that can act once while a setting is read.
 class RecordingServices : public kiv::MemorySharedServices {
@@ -23,7 +15,6 @@ class RecordingServices : public kiv::MemorySharedServices {
   }
   std::function<void()> whileReading;
 };
-}  // namespace
 
 class DockLifecycleTest : public DockTest {
  protected:
@@ -37,13 +28,13 @@ class DockLifecycleTest : public DockTest {
   }
   kiv::cKivBar& bar(const std::string& key) { return *dock->Bars().ItemByKey(key); }
   float top(const std::string& key) { return el().picDockBar(bar(key).Index()).Top(); }
-  void close(const std::string& key) { harness().click(el().imgClose(bar(key).Index())); }
   std::shared_ptr<RecordingServices> recording = std::make_shared<RecordingServices>();
   int created = 0;
 };
 
-// The dock is not shown: only ShowElement's own layout pass stacks the bars.
-TEST_F(DockLifecycleTest, NewDockIsBlankAndShowElementShowsBarsAndLaysOutWithoutShowingIt) {
+// The dock is not shown: only ShowElement's own layout pass stacks the bars. The shared services
+// object is created at its first use and serves every dock.
+TEST_F(DockLifecycleTest, ShowElementLaysOutWithoutShowingAndOneServicesObjectServesEveryDock) {
   EXPECT_FALSE(dock->Show() || dock->AllowScroll());
   EXPECT_TRUE(dock->DoLoadSettings());
   for (const char* key : {"a", "b", "c", "d", "e"}) addBar(key)->setHeight(600);
@@ -57,10 +48,17 @@ TEST_F(DockLifecycleTest, NewDockIsBlankAndShowElementShowsBarsAndLaysOutWithout
   EXPECT_FALSE(dock->ShowElement(3).has_value());
   EXPECT_EQ(top("e"), 1500);
   EXPECT_FALSE(dock->ShowElement(0).has_value());
-  EXPECT_EQ(bar("d").State(), kiv::eBarExpanded);
-  EXPECT_EQ(bar("b").State(), kiv::eBarCollapsed);
+  EXPECT_EQ(std::make_pair(bar("d").State(), bar("b").State()),
+            std::make_pair(kiv::eBarExpanded, kiv::eBarCollapsed));
   EXPECT_EQ(top("e"), 2100);
   EXPECT_EQ(created, 0);  // nothing so far needed the services
+
+  services->Colors[14] = 0x102030;
+  dock->setShow(true);
+  auto second = harness().createDock(3000, 3000);
+  auto other = second->Bars().Add();
+  second->setShow(true);
+  EXPECT_EQ(std::make_pair(other->TitleBackColorStart(), created), std::make_pair(0x102030, 1));
 }
 
 TEST_F(DockLifecycleTest, ShowFalseStopsRelayoutAndShowTrueReloadsTheSettingsUndisturbed) {
@@ -79,11 +77,12 @@ TEST_F(DockLifecycleTest, ShowFalseStopsRelayoutAndShowTrueReloadsTheSettingsUnd
   a->setHeight(900);
   EXPECT_TRUE(el().picDockBar(k(a)).Visible());  // nothing is hidden, nothing laid out
   EXPECT_EQ(top("b"), 600);
-  recording->whileReading = [&] { close("a"); };  // while loading, closing does nothing
+  // While the settings load, closing does nothing.
+  recording->whileReading = [&] { harness().click(el().imgClose(k(a))); };
   dock->setShow(true);
   ASSERT_FALSE(recording->whileReading) << "no setting was read";
   EXPECT_EQ(order(), (Keys{"b", "a"}));
-  EXPECT_EQ(a->State(), kiv::eBarExpanded);
+  EXPECT_EQ(a->State(), kiv::eBarExpanded);  // the close was ignored
   EXPECT_EQ(services->Settings, settings);
 }
 
@@ -105,9 +104,8 @@ TEST_F(DockLifecycleTest, ResetToTheDefaultArrangement) {
   EXPECT_FALSE(dock->ShowElement(-1).has_value());
   EXPECT_TRUE(dock->Show());
   EXPECT_EQ(order(), (Keys{"b", "c", "a"}));
-  EXPECT_EQ(b->State(), kiv::eBarCollapsed);
-  EXPECT_EQ(a->Height(), 1000);
-  EXPECT_EQ(el().picDockBar(k(a)).BackColor(), 0xC0FFEE);
+  EXPECT_EQ(std::make_tuple(b->State(), a->Height(), body(a).BackColor()),
+            std::make_tuple(kiv::eBarCollapsed, 1000, 0xC0FFEE));
   EXPECT_EQ(services->Settings, settings);  // nothing saved
 
   dock->setShow(false);
@@ -119,17 +117,58 @@ TEST_F(DockLifecycleTest, ResetToTheDefaultArrangement) {
   EXPECT_EQ(top("c"), 1200);
 }
 
-// The shared services object is created at its first use and serves every dock.
-TEST_F(DockLifecycleTest, OneServicesObjectServesEveryDock) {
-  addBar("a");
-  services->Colors[14] = 0x102030;
+// Host handlers run synchronously and may change the dock from inside: the dock stays whole,
+// and a handler that keeps raising itself ends in one report instead of a crash.
+// A host whose reactions the test chooses.
+struct ReactingHost : kiv::KivDockEvents {
+  std::function<void()> onCtlResize = [] {}, onClosed = [] {};
+  void CtlResize(std::string&) override { onCtlResize(); }
+  void Closed(std::string&) override { onClosed(); }
+};
+
+TEST_F(DockTest, ACtlResizeHandlerMayChangeTheDockButNotWithoutEnd) {
+  ReactingHost reacting;
+  dock->setEventSink(&reacting);
+  auto a = addBar("a"), b = addBar("b"), c = addBar("c");
+  for (const auto& bar : {a, b, c}) bar->setHeight(1000);
+  host(*a);
+  reacting.onCtlResize = [&] { b->setHeight(a->Width() / 2); };
   dock->setShow(true);
-  EXPECT_EQ(created, 1);
-  auto second = harness().createDock(3000, 3000);
-  auto other = second->Bars().Add();
-  second->setShow(true);
-  EXPECT_EQ(other->TitleBackColorStart(), 0x102030);
-  EXPECT_EQ(created, 1);
+  EXPECT_EQ(std::make_pair(b->Height(), c->Top()), std::make_pair(1990, 2990));
+
+  // Each new height of a raises CtlResize for a again: stopped once, with one report.
+  reacting.onCtlResize = [&] { a->setHeight(a->Height() + 20); };
+  harness().resize(*dock, 3000, 6000);
+  const auto shown = harness().messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].Caption + ": " + shown[0].Text, "KivDock: Nicht genügend Stapelspeicher");
+}
+
+TEST_F(DockTest, HandlersMayClearTheBarsOrReleaseTheDock) {
+  ReactingHost reacting;
+  dock->setEventSink(&reacting);
+  const kiv::Hwnd form = harness().newWindow(0);
+  auto grid = std::make_shared<TestControl>(harness().newWindow(form), "grdA");
+  addResizable("a", 1000)->letControl(grid);
+  addResizable("b", 1000);
+  reacting.onCtlResize = [&] { dock->Bars().Clear(); };
+  dock->setShow(true);  // the first placement of a's control clears everything
+  EXPECT_EQ(dock->Bars().Count(), 0);
+  EXPECT_EQ(el().UBound(), 0);
+  EXPECT_EQ(harness().parentOf(grid->hWnd()), form) << "the control went back to its form";
+
+  // The dock goes on with new bars; a Closed handler may let go of it while the click runs.
+  reacting.onCtlResize = [] {};
+  auto c = addResizable("c", 1000), d = addResizable("d", 1000);
+  c->setShowClose(true);
+  d->letControl(grid);
+  harness().resize(*dock, 4000, 3060);  // lays the new bars out
+  reacting.onClosed = [&] { dock.reset(); };
+  harness().click(el().imgClose(k(c)));
+  EXPECT_EQ(dock, nullptr);
+  EXPECT_EQ(stored("c"), "1:1:2:0") << "saved on the way out";
+  EXPECT_EQ(harness().parentOf(grid->hWnd()), form);
+  EXPECT_TRUE(harness().messages().empty());
 }
 
 }  // namespace kivtest

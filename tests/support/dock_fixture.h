@@ -1,30 +1,58 @@
 // The common setting of behaviour tests: fresh in-memory services, a backend installed, a dock
-// of 4000 x 6000 twips, and a recorder of the dock's events.
+// of 4000 x 6000 twips, a recorder of the dock's events and controls of the host. It brings the
+// standard headers the behaviour tests use.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "kivdock/kivdock.h"
 #include "support/harness.h"
-#include "support/test_control.h"
 
 namespace kivtest {
 
+using Keys = std::vector<std::string>;
+using Bar = std::shared_ptr<kiv::cKivBar>;
+
+// A control of the host that records what the dock did to it.
+struct TestControl : kiv::HostedControl {
+  explicit TestControl(kiv::Hwnd window, std::string name = "grdItems", std::int32_t align = 0)
+      : window(window), name(std::move(name)), alignment(align) {}
+  std::int32_t align() override { return alignment; }
+  std::string Name() override { return name; }
+  kiv::Hwnd hWnd() override { return window; }
+  void setVisible(bool v) override { visible = v, ++visibleWrites; }
+  void Move(std::int32_t l, std::int32_t t, double w) override { left = l, top = t, width = w; }
+  void setHeight(double h) override { height = h; }
+
+  kiv::Hwnd window;
+  std::string name;
+  std::int32_t alignment;
+  bool visible = true;
+  int visibleWrites = 0;
+  std::int32_t left = -1, top = -1;
+  double width = -1, height = -1;
+};
+
+// A control that has none of the members the dock looks for: only its window.
+struct BareControl : kiv::HostedControl {
+  explicit BareControl(kiv::Hwnd window) : window(window) {}
+  kiv::Hwnd hWnd() override { return window; }
+  kiv::Hwnd window;
+};
+
 struct EventLog : kiv::KivDockEvents {
-  std::vector<std::string> log;
+  Keys log;
   void Closed(std::string& Key) override { log.push_back("Closed " + Key); }
   void CtlResize(std::string& Key) override { log.push_back("CtlResize " + Key); }
   void OptShow(std::string& Key, bool&) override { log.push_back("OptShow " + Key); }
   void RightClick(std::string& Key) override { log.push_back("RightClick " + Key); }
-  std::size_t count(const std::string& entry) const {
-    std::size_t n = 0;
-    for (const auto& e : log) n += e == entry;
-    return n;
-  }
 };
 
 class DockTest : public ::testing::Test {
@@ -44,14 +72,14 @@ class DockTest : public ::testing::Test {
   }
 
   // A bar with a key and a title; the other properties keep their defaults.
-  std::shared_ptr<kiv::cKivBar> addBar(const std::string& key) {
+  Bar addBar(const std::string& key) {
     auto bar = dock->Bars().Add();
     bar->setKey(key);
     bar->setTitle(key);
     return bar;
   }
   // A resizable, collapsible bar of the given height.
-  std::shared_ptr<kiv::cKivBar> addResizable(const std::string& key, std::int32_t height) {
+  Bar addResizable(const std::string& key, std::int32_t height) {
     auto bar = addBar(key);
     bar->setCanExpand(true);
     bar->setAllowResize(true);
@@ -64,12 +92,12 @@ class DockTest : public ::testing::Test {
     return control;
   }
   kiv::Elements& el() { return dock->elements(); }
-  static std::int16_t k(const std::shared_ptr<kiv::cKivBar>& bar) {
-    return static_cast<std::int16_t>(bar->Index());
-  }
+  static std::int16_t k(const Bar& bar) { return static_cast<std::int16_t>(bar->Index()); }
+  kiv::PictureBox& body(const Bar& bar) { return el().picDockBar(k(bar)); }
+  void relayout() { dock->ShowElement(9999); }  // a layout pass: no bar has this index
   // The order as bar keys, top to bottom.
-  std::vector<std::string> order() {
-    std::vector<std::string> keys;
+  Keys order() {
+    Keys keys;
     for (std::int32_t p = 1; p <= dock->Bars().Count(); ++p) {
       keys.push_back(dock->Bars().ItemByOrder(p)->Key());
     }

@@ -1,6 +1,5 @@
-// The order algorithms of the bar collection, case by case: inserting, moving after a bar,
-// moving up and down with the group changes at the group borders, and setting a wanted order
-// with and without grouping.
+// The order algorithms of the bar collection: moving up and down, inserting, and setting a
+// wanted order with and without grouping.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -49,12 +48,8 @@ class BarOrderAccess : public ::testing::Test {
     return order + "/" + aligns;
   }
   clsBars& b() { return dock->Bars(); }
-  void align(std::int32_t i, eAlignBar a) { b().Bar(i)->setAlignBar(a); }
   // Each operation returns the state after it.
   std::string insert(std::int32_t i, std::int32_t pos) { return b().fInsert(i, pos), state(); }
-  std::string after(std::int32_t i, std::int32_t other) {
-    return b().fMoveAfter(i, other), state();
-  }
   std::string up(std::int32_t i) { return b().fMoveUp(i), state(); }
   std::string down(std::int32_t i) { return b().fMoveDown(i), state(); }
   std::string reset() { return b().fSetOrderDefault() ? state() : "failed"; }
@@ -67,50 +62,22 @@ class BarOrderAccess : public ::testing::Test {
 };
 using OrderUnitTest = BarOrderAccess;
 
-TEST_F(OrderUnitTest, InsertAndMoveAfterShiftTheBarsInBetween) {
-  bars("TTTT");
-  EXPECT_EQ(insert(4, 1), "4123/TTTT");
-  EXPECT_EQ(insert(4, 4), "1234/TTTT");
-  EXPECT_EQ(insert(1, 3), "2314/TTTT");
-  EXPECT_EQ(reset(), "1234/TTTT");
-  EXPECT_EQ(after(4, 1), "1423/TTTT");
-  EXPECT_EQ(after(4, 3), "1234/TTTT");  // behind the last bar: last
-  EXPECT_EQ(after(1, 2), "2314/TTTT");  // the bars in between move up first
-  EXPECT_EQ(reset(), "1234/TTTT");
-  EXPECT_EQ(after(2, 4), "1342/TTTT");
-  EXPECT_EQ(after(4, 0), "1432/TTTT");  // index 0 counts as position 1
-  EXPECT_EQ(byIndex(0), 1);
-  EXPECT_EQ(byIndex(5), 0);
-}
-
-TEST_F(OrderUnitTest, MovesSwapNeighboursAndChangeTheGroupAtItsBorder) {
-  bars("TTTT");
-  EXPECT_EQ(up(3), "1324/TTTT");
-  EXPECT_EQ(up(1), "1324/TTTT");
-  EXPECT_EQ(down(4), "1324/TTTL");  // the last top bar goes left, then right, then no further
-  EXPECT_EQ(down(4), "1324/TTTR");
-  EXPECT_EQ(down(4), "1324/TTTR");
-  EXPECT_EQ(down(1), "3124/TTTR");
-
-  bars("TTL");
-  EXPECT_EQ(up(3), "123/TTT");  // the first left bar goes up into the top group
-  align(3, eAlignLeft);
-  EXPECT_EQ(down(2), "123/TLL");
-  EXPECT_EQ(up(3), "132/TLL");  // not the first of its group: swaps
-  align(1, eAlignRight);
-  EXPECT_EQ(up(1), "132/LLL");  // the first right bar goes left
-  EXPECT_EQ(down(2), "132/LRL");
-
-  // Hidden bars are swapped with like any other; bottom bars never change group.
+// Hidden bars are swapped with like any other; bottom bars never change group; a right bar
+// goes no further down. (The group changes at the borders show in the title buttons.)
+TEST_F(OrderUnitTest, MovesSwapHiddenBarsAndStopAtTheBottomGroup) {
   bars("TTBB");
   b().Bar(2)->setState(eBarHidden);
   EXPECT_EQ(down(1), "2134/TTBB");
   EXPECT_EQ(up(3), "2314/TTBB");
   EXPECT_EQ(down(4), "2314/TTBB");
+  bars("TR");
+  EXPECT_EQ(down(2), "12/TR");
+  EXPECT_EQ(std::make_pair(byIndex(0), byIndex(3)), std::make_pair(1, 0));
 }
 
-// A wanted order names, for each order position, the position the bar there should take.
-TEST_F(OrderUnitTest, UngroupedWantedOrderMustNameEveryPositionOnce) {
+// A wanted order names, for each order position, the position the bar there should take;
+// ungrouped it must name every position once.
+TEST_F(OrderUnitTest, WantedOrderNamesEveryPositionOnceOrIsSortedByGroup) {
   bars("TTT");
   for (const Order& bad : {Order{2, 2, 3}, {1, 2, 4}, {0, 1, 2}, {1, 2}}) {
     EXPECT_EQ(set(bad, false), "rejected");
@@ -119,13 +86,12 @@ TEST_F(OrderUnitTest, UngroupedWantedOrderMustNameEveryPositionOnce) {
   EXPECT_EQ(set({3, 1, 2}, false), "231/TTT");
   EXPECT_EQ(set({1, 2, 3}, false), "231/TTT");  // the identity keeps the order
   EXPECT_EQ(reapply(false), "231/TTT");
-}
 
-TEST_F(OrderUnitTest, GroupedWantedOrderSortsVisibleBarsByGroupAndSendsTheRestRight) {
+  // Grouped: visible bars sorted by group, the rest sent right.
   bars("LTLT");
   b().Bar(4)->setState(eBarHidden);
   EXPECT_EQ(set({1, 2, 3, 4}, true), "2134/LTLR");
-  align(4, eAlignTop);
+  b().Bar(4)->setAlignBar(eAlignTop);
   b().Bar(4)->setKey("");  // without a key a left-over bar keeps its alignment
   EXPECT_EQ(set({1, 2, 3, 4}, true), "2134/LTLT");
 
@@ -142,6 +108,7 @@ TEST_F(OrderUnitTest, GroupedWantedOrderSortsVisibleBarsByGroupAndSendsTheRestRi
   EXPECT_EQ(reapply(true), "24513/LTRTL");
   EXPECT_EQ(reapply(true), "24513/LTRTL");
   EXPECT_EQ(reset(), "12345/LTRTL");
+  EXPECT_EQ(insert(1, 3), "23145/LTRTL");
 }
 
 }  // namespace kiv::detail

@@ -1,10 +1,6 @@
-// The bar's own rules: its defaults, the height and state rules, the title-line rule, which
-// changes repaint the bar, lay out only its title or only store, hosting a control of the host,
-// and what ending the dock does to the bars and controls the host keeps.
-#include <functional>
-#include <tuple>
-#include <vector>
-
+// The bar's own rules and the bar collection: defaults, the height and state rules, which changes
+// repaint, hosting a control of the host, ending the dock, the lookups, the element sets and
+// clearing.
 #include "support/dock_fixture.h"
 
 namespace kivtest {
@@ -70,14 +66,12 @@ TEST_F(DockTest, HeightRuleLimitsHeightsAndStatesRememberTheExpandedOne) {
 // only stores) now says; the control's top shows the title line.
 TEST_F(DockTest, ChangesRepaintTheBarLayOutItsTitleOrOnlyStore) {
   auto bar = dock->Bars().Add();
-  EXPECT_EQ(std::make_tuple(bar->State(), bar->AlignBar(), bar->CanMove(), bar->Height()),
-            std::make_tuple(kiv::eBarExpanded, kiv::eAlignTop, true, 0));
-  EXPECT_FALSE(bar->CanExpand() || bar->AllowResize() || bar->ShowResize() || bar->Redraw());
+  EXPECT_EQ(std::make_tuple(bar->State(), bar->AlignBar(), bar->CanMove(), bar->CanExpand()),
+            std::make_tuple(kiv::eBarExpanded, kiv::eAlignTop, true, false));
   bar->setKey("a");
   bar->setAllowResize(true);
   auto grid = host(*bar);
   dock->setShow(true);
-  EXPECT_FALSE(el().picTitel(k(bar)).Visible());  // no title box, but a 260-twip title line
   const struct {
     std::function<void(kiv::cKivBar&)> set;
     char effect;  // P repaint, T title layout only, - nothing
@@ -86,18 +80,12 @@ TEST_F(DockTest, ChangesRepaintTheBarLayOutItsTitleOrOnlyStore) {
       {[](auto& b) { b.setTitle(""); }, '-', 260},  // no change for a new bar
       {[](auto& b) { b.setTitle("a"); }, 'T', 260},
       {[](auto& b) { b.setTitleForeColor(b.TitleForeColor()); }, 'P', 260},
-      {[](auto& b) { b.setTitleBackColorStart(b.TitleBackColorStart()); }, 'P', 260},
-      {[](auto& b) { b.setTitleBackColorEnd(b.TitleBackColorEnd()); }, 'P', 260},
-      {[](auto& b) { b.setTitleVertical(b.TitleVertical()); }, 'P', 260},
-      {[](auto& b) { b.setShowResize(b.ShowResize()); }, '-', 260},
       {[](auto& b) { b.setShowResize(!b.ShowResize()); }, 'P', 260},
       {[](auto& b) { b.setAllowResize(true); }, '-', 260},  // sets ShowResize again
       {[](auto& b) { b.setTitleRight("3 Einträge"); }, 'T', 260},
-      {[](auto& b) { b.setTitleRight("3 Einträge"); }, '-', 260},
       {[](auto& b) { b.setIcon(nullptr); }, 'T', 260},
       {[](auto& b) { b.setTitle("A"); }, 'T', 260},  // the comparison is case-sensitive
-      {[](auto& b) { b.setTitle("A"); }, '-', 260},
-      {[](auto& b) { b.setTitle(""); }, 'P', 0},  // the title line vanishes
+      {[](auto& b) { b.setTitle(""); }, 'P', 0},     // the title line vanishes
       {[](auto& b) { b.setCanExpand(true); }, '-', 0},
       {[](auto& b) { b.setTitleVertical(false); }, 'P', 260},  // ... and CanExpand brought it back
       {[](auto& b) { b.setCanExpand(false); }, '-', 260},
@@ -113,15 +101,15 @@ TEST_F(DockTest, ChangesRepaintTheBarLayOutItsTitleOrOnlyStore) {
     events.log.clear();
     c.set(*bar);
     const bool repainted = c.effect == 'P';
-    EXPECT_EQ(events.count("CtlResize a"), repainted ? 1u : 0u);
+    EXPECT_EQ(events.log, repainted ? Keys{"CtlResize a"} : Keys{});
     EXPECT_EQ(el().picDockBar(k(bar)).BackColor() == marker, repainted);
     if (!repainted && !bar->Title().empty()) {
       EXPECT_EQ(el().imgClose(k(bar)).Visible() == bar->ShowClose(), c.effect == 'T');
     }
     EXPECT_EQ(grid->top, c.top);
   }
-  EXPECT_TRUE(bar->ShowResize());
-  EXPECT_EQ(bar->State(), kiv::eBarExpanded);
+  EXPECT_EQ(std::make_pair(bar->ShowResize(), bar->State()),
+            std::make_pair(true, kiv::eBarExpanded));
 }
 
 TEST_F(DockTest, HostedControlsMoveIntoTheBodyBoxAndBackAndAlignedOnesAreRejected) {
@@ -132,20 +120,15 @@ TEST_F(DockTest, HostedControlsMoveIntoTheBodyBoxAndBackAndAlignedOnesAreRejecte
   auto aligned = std::make_shared<TestControl>(harness().newWindow(form), "picToolbar", 1);
   auto bare = std::make_shared<BareControl>(harness().newWindow(form));
   bar->letControl(grid);
-  EXPECT_EQ(dock->hWndItem(k(bar)), el().picDockBar(k(bar)).hWnd());
   EXPECT_EQ(parent(grid), dock->hWndItem(k(bar)));
+  EXPECT_EQ(dock->hWndItem(k(bar)), body(bar).hWnd());
   EXPECT_EQ(grid->visibleWrites, 0);  // Visible is left to the dock's placement
   EXPECT_EQ(failureOf([&] { dock->hWndItem(2); }).Number(), 340);
   dock->setShow(true);
 
   const kiv::KivError error = failureOf([&] { bar->setControl(aligned); });
-  EXPECT_EQ(error.Number(), 9999);
-  EXPECT_EQ(error.Source(), "KivDock");
-  EXPECT_EQ(error.Description(), "Control-Align-Eigenschaft darf nicht gesetzt sein!");
-  ASSERT_EQ(harness().messages().size(), 1u);
-  EXPECT_EQ(harness().messages()[0].Text,
-            "Align-Eigenschaft von Control picToolbar darf nicht gesetzt sein!");
-  EXPECT_EQ(harness().messages()[0].Caption, kiv::platform()->DefaultCaption());
+  EXPECT_EQ(std::make_tuple(error.Number(), error.Source(), error.Description()),
+            std::make_tuple(9999, "KivDock", "Control-Align-Eigenschaft darf nicht gesetzt sein!"));
   EXPECT_EQ(bar->Control(), grid);
 
   bar->setControl(bare);  // no align member: accepted; the replaced control is hidden, given back
@@ -161,9 +144,12 @@ TEST_F(DockTest, HostedControlsMoveIntoTheBodyBoxAndBackAndAlignedOnesAreRejecte
 
   bar->setRedraw(true);
   EXPECT_FALSE(bar->Redraw());
-  ASSERT_EQ(harness().messages().size(), 2u);
-  EXPECT_EQ(harness().messages()[1].Text, "Redraw obsolet");
-  EXPECT_EQ(harness().messages()[1].Caption, kiv::platform()->DefaultCaption());
+  std::vector<std::string> shown;
+  for (const auto& m : harness().messages()) shown.push_back(m.Caption + ": " + m.Text);
+  const std::string caption = kiv::platform()->DefaultCaption() + ": ";
+  EXPECT_EQ(shown,
+            (Keys{caption + "Align-Eigenschaft von Control picToolbar darf nicht gesetzt sein!",
+                  caption + "Redraw obsolet"}));
 }
 
 // Ending the dock gives every hosted control back and saves only at run time. Nothing inside
@@ -186,17 +172,93 @@ TEST_F(DockTest, EndingTheDockGivesControlsBackSavesOnlyAtRunTimeAndOrphansKeptB
     harness().setUserMode(true);
     ASSERT_TRUE(watch.expired());
     EXPECT_EQ(stored("a").empty(), !runTime);
-    EXPECT_EQ(harness().parentOf(grid->hWnd()), form);
-    EXPECT_FALSE(grid->visible);
-    EXPECT_EQ(bar->Control(), nullptr);
+    EXPECT_TRUE(harness().parentOf(grid->hWnd()) == form && !grid->visible && !bar->Control());
   }
   EXPECT_EQ(failureOf([&] { bar->setTitleRight("x"); }).Number(), 91);
-  EXPECT_EQ(failureOf([&] { bar->setState(kiv::eBarHidden); }).Number(), 91);
   EXPECT_EQ(bar->TitleRight(), "x");  // the value is stored before the dock is asked
   // Title and hosting trap their dock calls.
-  EXPECT_EQ(failureOf([&] { bar->setTitle("neu"); }).Number(), 0);
-  EXPECT_EQ(failureOf([&] { bar->letControl(grid); }).Number(), 0);
+  bar->setTitle("neu");
+  bar->letControl(grid);
   EXPECT_EQ(bar->Control(), grid);
+  EXPECT_TRUE(harness().messages().empty());
+}
+
+// The bar collection and each bar's element set: adding, the lookups by index, key and order
+// position, and clearing, which gives the hosted controls back and unloads the element sets.
+TEST_F(DockTest, AddPutsEachBarLastAndLookupsFindTheFirstMatchOrNone) {
+  kiv::clsBars& bars = dock->Bars();
+  for (std::int32_t i = 1; i <= 9; ++i) EXPECT_EQ(bars.Add()->Index(), i);
+  dock->setShow(true);
+  auto tenth = addBar("Kunden");  // adding paints nothing, even on a shown dock
+  auto eleventh = addBar("Kunden");
+  EXPECT_TRUE(tenth->Index() == 10 && el().UBound() == 11);
+  EXPECT_FALSE(body(tenth).Visible());
+  EXPECT_TRUE(bars.ItemByOrder(11) == eleventh && bars(11) == eleventh && bars.Bar(11) == eleventh);
+  EXPECT_EQ(bars.ItemByKey("Kunden"), tenth);
+  for (auto none : {bars.Item(0), bars.Item(12), bars(-1), bars.ItemByOrder(0),
+                    bars.ItemByOrder(12), bars.ItemByKey("kunden"), bars.ItemByKey("Kunde")}) {
+    EXPECT_EQ(none, nullptr);
+  }
+  EXPECT_THROW(bars.Bar(0), kiv::KivError);
+
+  // The visible lookups skip hidden bars, count collapsed ones and follow every change.
+  for (std::int32_t i : {1, 3, 4, 6, 7, 8, 9}) bars.Item(i)->setState(kiv::eBarHidden);
+  tenth->setCanExpand(true);
+  tenth->setState(kiv::eBarCollapsed);
+  EXPECT_EQ(bars.CountVisible(), 4);
+  EXPECT_EQ(bars.ItemByOrderVisible(3), tenth);
+  EXPECT_EQ(bars.ItemByOrderVisible(5), nullptr);
+  bars.Item(3)->setState(kiv::eBarExpanded);
+  EXPECT_EQ(bars.ItemByOrderVisible(2), bars.Item(3));
+  EXPECT_TRUE(harness().messages().empty());
+}
+
+TEST_F(DockTest, NewElementSetLiesInItsContainersHiddenUntilPainted) {
+  auto bar = addBar("a");
+  const std::int16_t i = k(bar);
+  kiv::PictureBox &title = el().picTitel(i), &split = el().picSplit(i);
+  EXPECT_TRUE(body(bar).Container() == &el().surface() && title.Container() == &body(bar));
+  EXPECT_FALSE(body(bar).Visible() || el().imgIcon(i).Visible());
+  EXPECT_EQ(split.MousePointer(), kiv::kPointerSizeNS);
+  EXPECT_EQ(split.ToolTipText(), "Hier ziehen, um die Größe des Elements zu verändern");
+
+  // The six buttons: hidden, in the title box, with the hand of imgHand.
+  ASSERT_NE(el().imgHand().Picture(), nullptr);
+  const std::pair<kiv::Image*, const char*> buttons[] = {
+      {&el().imgClose(i), "Element ausblenden"},
+      {&el().imgCollapse(i), "Element zuklappen"},
+      {&el().imgExpand(i), nullptr},  // its tooltip is free
+      {&el().imgOpt(i), "Einstellungen ändern"},
+      {&el().imgUp(i), "Element nach oben verschieben"},
+      {&el().imgDown(i), "Element nach unten verschieben"}};
+  for (const auto& [button, tip] : buttons) {
+    EXPECT_TRUE(button->Container() == &title && !button->Visible());
+    EXPECT_EQ(button->MouseIcon(), el().imgHand().Picture());
+    if (tip) {
+      EXPECT_EQ(button->ToolTipText(), tip);
+    }
+  }
+}
+
+TEST_F(DockTest, ClearGivesControlsBackUnloadsTheElementSetsAndStartsAgainAtOne) {
+  dock->Bars().Clear();  // without bars: nothing to do, nothing shown
+  const kiv::Hwnd form1 = harness().newWindow(0), form2 = harness().newWindow(0);
+  auto gridA = std::make_shared<TestControl>(harness().newWindow(form1));
+  auto gridB = std::make_shared<TestControl>(harness().newWindow(form2));
+  addResizable("a", 1500)->letControl(gridA);
+  addResizable("b", 1500)->letControl(gridB);
+  dock->setShow(true);
+  dock->Bars().Clear();
+  EXPECT_TRUE(dock->Bars().Count() == 0 && el().UBound() == 0);
+  EXPECT_EQ(std::make_pair(harness().parentOf(gridA->hWnd()), harness().parentOf(gridB->hWnd())),
+            std::make_pair(form1, form2));
+  EXPECT_FALSE(gridA->visible || gridB->visible);
+  EXPECT_THROW(el().picDockBar(1), kiv::KivError);
+  EXPECT_NE(el().find(kiv::ElementArray::lineSplit, 0), nullptr) << "the template set stays";
+
+  auto again = addBar("c");
+  EXPECT_EQ(again->Index(), 1);
+  EXPECT_EQ(order(), Keys{"c"});
   EXPECT_TRUE(harness().messages().empty());
 }
 

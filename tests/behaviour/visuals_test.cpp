@@ -1,7 +1,4 @@
-// The title line: the buttons on the right touching each other from a 20-twip margin, the
-// expand button, icon and caption from the left, captions, colours, pointers and tooltip.
-#include <tuple>
-
+// What a bar shows: its title line, captions, pointers, tooltips and colours.
 #include "support/dock_fixture.h"
 
 namespace kivtest {
@@ -30,8 +27,7 @@ TEST_F(DockTest, TitleRightSideCaptionsAndPointersFollowTheBarsFlags) {
     return fromEdge;
   };
   EXPECT_EQ(rightSide(), (Places{260, 500, 740, 980, 1020}));
-  EXPECT_EQ(std::make_pair(caption.ForeColor(), right.ForeColor()),
-            std::make_pair(0x000000C0, 0x000000C0));
+  EXPECT_TRUE(caption.ForeColor() == 0xC0 && right.ForeColor() == 0xC0);
   // A movable bar offers dragging over its title box and caption only.
   EXPECT_EQ(std::make_tuple(title.MousePointer(), caption.MousePointer()),
             std::make_tuple(kiv::kPointerSizeAll, kiv::kPointerSizeAll));
@@ -49,9 +45,8 @@ TEST_F(DockTest, TitleRightSideCaptionsAndPointersFollowTheBarsFlags) {
 }
 
 TEST_F(DockTest, TitleLeftSidePlacesTheExpandButtonIconAndCaption) {
-  auto icon = std::make_shared<kiv::Picture>();  // 16 x 16 pixels: 240 twips
-  icon->WidthPx = icon->HeightPx = 16;
-  icon->Argb.assign(16 * 16, 0xFF00FF00u);
+  auto icon = std::make_shared<kiv::Picture>(  // 16 x 16 pixels: 240 twips
+      kiv::Picture{16, 16, std::vector<std::uint32_t>(256, 0xFF00FF00u), 0, 0});
   auto plain = addBar("p"), expandable = addResizable("e", 1500),
        withIcon = addResizable("i", 1500);
   dock->setShow(true);
@@ -76,6 +71,58 @@ TEST_F(DockTest, TitleLeftSidePlacesTheExpandButtonIconAndCaption) {
   dock->ShowElement(9999);
   EXPECT_EQ(leftSide(withIcon), (Places{-1, 40, 340, 640}));
   EXPECT_EQ(leftSide(plain), (Places{-1, -1, 40, 340}));
+}
+
+// The bars' colours come from the host's table (140 body, 150 captions, 14 and 15 gradient,
+// option 141 its direction, 10 the dock's surface), with no value treated specially. The title
+// gradient has 61 bands from left to right (the last one outside the title) or 30 lines from
+// top to bottom, each colour rounded half to even from the start colour.
+namespace {
+constexpr std::int32_t rgb(int r, int g, int b) { return r | g << 8 | b << 16; }
+// The colour at the centre of horizontal band i of a title.
+std::int32_t band(const kiv::PictureBox& title, int i) {
+  return title.Point(title.ScaleWidth() / 60 * (static_cast<float>(i) + 0.5f), title.Height() / 2);
+}
+}  // namespace
+
+TEST_F(DockTest, BarsTakeTheHostColoursAndTheTitleRunsFromTheStartColourToBand59) {
+  services->Colors = {{140, -1}, {14, rgb(0, 0, 0)}, {15, rgb(255, 0, 0)}, {10, 0x00C0FFEE}};
+  auto bar = addBar("a");
+  bar->setTitleBackColorStart(rgb(9, 9, 9));  // replaced by the host's colours when shown
+  dock->setShow(true);
+  harness().sync(*dock);
+  EXPECT_EQ(std::make_pair(body(bar).BackColor(), el().surface().BackColor()),
+            std::make_pair(-1, 0x00C0FFEE));  // -1 is passed on like any other colour
+  const kiv::PictureBox& title = el().picTitel(k(bar));
+  EXPECT_EQ(band(title, 0), rgb(0, 0, 0));
+  EXPECT_EQ(band(title, 30), rgb(128, 0, 0));  // 127.5 goes to the even 128
+  EXPECT_EQ(band(title, 59), rgb(251, 0, 0));  // 250.75; red 255 would be band 60
+  EXPECT_EQ(band(title, 60), -1) << "band 60 lies outside the title box";
+
+  // Green is worked out on the whole colour number, so red's low byte carries into it:
+  // band 1 green = (255 + 1088) >> 8 = 5, where a separate channel would give 4.
+  bar->setTitleBackColorStart(rgb(255, 0, 0));
+  bar->setTitleBackColorEnd(rgb(0, 255, 0));
+  harness().sync(*dock);
+  EXPECT_EQ(band(title, 1), rgb(251, 5, 0));
+  EXPECT_EQ(band(title, 30), rgb(128, 128, 0));
+  dock->ShowElement(-1);  // what the host set lasts until the colours are loaded again
+  harness().sync(*dock);
+  EXPECT_EQ(band(title, 30), rgb(128, 0, 0));
+}
+
+// Option 141: 30 lines from top to bottom, each across the whole width.
+TEST_F(DockTest, VerticalGradientRunsFromTopToBottom) {
+  services->Colors = {{14, rgb(0, 0, 0)}, {15, rgb(255, 0, 0)}};
+  services->Options[141] = true;
+  auto bar = addBar("a");
+  dock->setShow(true);
+  harness().sync(*dock);
+  const kiv::PictureBox& title = el().picTitel(k(bar));
+  for (const float y : {0.0f, 135.0f})
+    EXPECT_EQ(title.Point(20, y), title.Point(title.Width() - 20, y));
+  EXPECT_LT(title.Point(20, 0), title.Point(20, 135));
+  EXPECT_EQ(title.Point(title.Width() - 20, 265.5f), rgb(246, 0, 0));  // 246.5 to the even 246
 }
 
 }  // namespace kivtest
