@@ -12,22 +12,10 @@
 
 namespace {
 
-void expectNone(const std::vector<std::string>& findings, const char* where) {
-  if (findings.empty()) return;
-  std::fprintf(stderr, "%s\n", where);
-  for (const auto& f : findings) std::fprintf(stderr, "  %s\n", f.c_str());
-  std::abort();
-}
-
 void run(const std::uint8_t* bars, std::size_t count, const std::vector<std::string>& texts,
          bool scroll) {
   using namespace kivrobust;
   Host h;
-  auto store = [&] {
-    for (std::size_t i = 0; i < texts.size(); ++i)
-      h.services->store("k" + std::to_string(i), texts[i]);
-  };
-  store();
   h.dock->setSize(4800, 6000);
   h.dock->setAllowScroll(scroll);
   for (std::size_t i = 0; i < count; ++i) {
@@ -36,16 +24,16 @@ void run(const std::uint8_t* bars, std::size_t count, const std::vector<std::str
     h.addBar(key == 4 ? "" : "k" + std::to_string(key), 1000, flags)
         ->setAlignBar(static_cast<kiv::eAlignBar>(1 + (bars[i] >> 6)));
   }
-  h.dock->setShow(true);
-  expectNone(h.check(true), scroll ? "loaded in scroll mode" : "loaded in fill mode");
-  h.dock->Save();
-  expectNone(h.check(true), "saved");
-  expectNone(h.checkSaved(), "saved");
-  store();
-  h.dock->setShow(true);
-  expectNone(h.check(true), "loaded again");
-  h.dock->Save();
-  expectNone(h.check(true), "saved again");
+  for (const char* when : {"loaded", "loaded again onto the loaded arrangement"}) {
+    for (std::size_t i = 0; i < texts.size(); ++i)
+      h.services->store("k" + std::to_string(i), texts[i]);
+    h.dock->setShow(true);
+    const auto findings = h.resave();
+    if (findings.empty()) continue;
+    std::fprintf(stderr, "%s in %s mode\n", when, scroll ? "scroll" : "fill");
+    for (const auto& f : findings) std::fprintf(stderr, "  %s\n", f.c_str());
+    std::abort();
+  }
 }
 
 }  // namespace

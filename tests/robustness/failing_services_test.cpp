@@ -3,16 +3,10 @@
 // failure with one report and keeps what it wrote; the dock stays usable throughout.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "support/robust.h"
 
 namespace kivrobust {
 namespace {
-
-void expectNone(const std::vector<std::string>& findings) {
-  for (const auto& f : findings) ADD_FAILURE() << f;
-}
 
 // Three closable bars; the store holds a, b (collapsed) and c (hidden, as it is by default
 // without a stored text), and the host's colours.
@@ -38,6 +32,8 @@ std::string closeBoth(Host& h) {
   return closed;
 }
 
+std::int32_t state(Host& h, const char* key) { return h.dock->Bars().ItemByKey(key)->State(); }
+
 // The colours of the surface and of every bar that differ from the host's.
 int coloursMissing(kiv::KivDock& dock) {
   int missing = dock.elements().surface().BackColor() != 5;
@@ -62,23 +58,20 @@ TEST(FailingServices, ServicesThatCannotBeCreatedLeaveTheDockUsable) {
     h.dock->setShow(true);
     h.dock->Save();
     EXPECT_EQ(closeBoth(h), "a");  // b stays as the last one, without its message
-    expectNone(h.check(true));
+    EXPECT_EQ(h.check(true), kNone);
     EXPECT_EQ(coloursMissing(*h.dock), 16);
-    auto state = [&](const char* key) { return h.dock->Bars().ItemByKey(key)->State(); };
-    EXPECT_EQ(state("b"), kiv::eBarExpanded);  // nothing stored
-    EXPECT_EQ(state("c"), kiv::eBarHidden);    // hidden by default
+    EXPECT_EQ(state(h, "b"), kiv::eBarExpanded);  // nothing stored
+    EXPECT_EQ(state(h, "c"), kiv::eBarHidden);    // hidden by default
     // Save and the close each report once.
-    const std::string report =
-        "pSaveSettings: Objekterstellung durch ActiveX-Komponente nicht m\xc3\xb6glich";
-    EXPECT_EQ(h.messages(), (std::vector<std::string>{report, report}));
+    EXPECT_EQ(h.messages(), std::vector<std::string>(2,
+                                                     "pSaveSettings: Objekterstellung durch "
+                                                     "ActiveX-Komponente nicht m\xc3\xb6glich"));
 
     // Once the services can be created, the next use does so.
     kiv::setSharedServicesFactory([s = h.services] { return s; });
     h.dock->ShowElement(-1);
     EXPECT_EQ(coloursMissing(*h.dock), 0);
-    h.dock->Save();
-    expectNone(h.checkSaved());
-    expectNone(h.check(true));
+    EXPECT_EQ(h.resave(), kNone);
   }
 }
 
@@ -105,13 +98,12 @@ TEST(FailingServices, EveryCallMayFailOnce) {
     build(h);
     h.services->failAt = n;
     h.dock->setShow(true);
-    expectNone(h.check(true));
-    auto state = [&](const char* key) { return h.dock->Bars().ItemByKey(key)->State(); };
+    EXPECT_EQ(h.check(true), kNone);
     if (n <= showing) {
       const bool colour = call.rfind("ReadColor", 0) == 0 || call.rfind("ReadOption", 0) == 0;
       EXPECT_EQ(coloursMissing(*h.dock), colour ? 1 : 0);
-      EXPECT_EQ(state("b"), call == "ReadSetting b" ? kiv::eBarExpanded : kiv::eBarCollapsed);
-      EXPECT_EQ(state("c"), kiv::eBarHidden);
+      EXPECT_EQ(state(h, "b"), call == "ReadSetting b" ? kiv::eBarExpanded : kiv::eBarCollapsed);
+      EXPECT_EQ(state(h, "c"), kiv::eBarHidden);
     }
     const auto loaded = h.services->Settings;
     const auto wanted = expectedSettings(*h.dock);
@@ -122,20 +114,17 @@ TEST(FailingServices, EveryCallMayFailOnce) {
     }
     // The closes go as without the failure; the refused one shows its message unless it failed.
     EXPECT_EQ(closeBoth(h), "a");
-    EXPECT_EQ(state("b"), call == "ReadSetting b" ? kiv::eBarExpanded : kiv::eBarCollapsed);
+    EXPECT_EQ(state(h, "b"), call == "ReadSetting b" ? kiv::eBarExpanded : kiv::eBarCollapsed);
     EXPECT_EQ(h.services->Messages.size(), n == calls.size() ? 0u : 1u);
-    expectNone(h.check(true));
-    const bool write = call.rfind("WriteSetting", 0) == 0;
-    EXPECT_EQ(h.messages(), write ? std::vector<std::string>{std::string("pSaveSettings: ") +
-                                                             RecordingServices::kFailure}
-                                  : std::vector<std::string>{});
+    EXPECT_EQ(h.check(true), kNone);
+    EXPECT_EQ(h.messages(), std::vector<std::string>(
+                                call.rfind("WriteSetting", 0) == 0 ? 1u : 0u,
+                                std::string("pSaveSettings: ") + RecordingServices::kFailure));
 
     // Usable afterwards: everything comes back and the next save writes every bar.
     h.services->failAt = 0;
     h.dock->ShowElement(-1);
-    h.dock->Save();
-    expectNone(h.checkSaved());
-    expectNone(h.check(true));
+    EXPECT_EQ(h.resave(), kNone);
   }
 }
 

@@ -1,16 +1,10 @@
 // Defects the robustness runs found, each kept as a named case, and the last element index.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "support/robust.h"
 
 namespace kivrobust {
 namespace {
-
-void expectNone(const std::vector<std::string>& findings) {
-  for (const auto& f : findings) ADD_FAILURE() << f;
-}
 
 // Every height the sharing gave the "ZAHL_TOP" bar shared the height again, four rounds at a
 // time, so six resizable bars in a tall dock took minutes to show.
@@ -20,11 +14,9 @@ TEST(Regressions, SharingAroundAZahlTopBarInATallDockEnds) {
   for (int i = 0; i < 6; ++i)
     h.addBar(i == 0 ? "ZAHL_TOP" : "k" + std::to_string(i), 300 + 700 * i, kPlain | kControl);
   h.dock->setShow(true);
-  EXPECT_LT(std::count_if(h.heard.begin(), h.heard.end(),
-                          [](const std::string& e) { return e.rfind("CtlResize", 0) == 0; }),
-            20000);
-  EXPECT_EQ(h.messages(), std::vector<std::string>{});
-  expectNone(h.check(true));
+  EXPECT_LT(h.heard.size(), 20000u);
+  EXPECT_EQ(h.messages(), kNone);
+  EXPECT_EQ(h.check(true), kNone);
   std::int64_t sum = 60;
   for (std::int32_t i = 1; i <= 6; ++i) sum += h.dock->Bars().Item(i)->Height();
   EXPECT_NEAR(static_cast<double>(sum), 30000.0, 600.0);  // the height is still shared out
@@ -47,7 +39,7 @@ TEST(Regressions, AScrollBarThatReappearsWithItsOldValueCarriesTheBars) {
   h.dock->setSize(4800, 3000);
   ASSERT_TRUE(scroll.Visible());
   EXPECT_EQ(h.dock->Bars().Item(1)->Top(), -scroll.Value());
-  expectNone(h.check(true));
+  EXPECT_EQ(h.check(true), kNone);
 }
 
 // A control that clears the bars when it is hidden made giving it back re-enter without end,
@@ -60,26 +52,9 @@ TEST(Regressions, AControlThatClearsTheBarsWhenHiddenLeavesThemCleared) {
   for (const char* key : {"a", "b"}) h.addBar(key, 1000, kPlain | kControl);
   h.dock->setShow(true);
   h.dock->Bars().Clear();
-  EXPECT_EQ(h.messages(), std::vector<std::string>{});
-  EXPECT_EQ(h.dock->Bars().Count(), 0);
-  expectNone(h.check(false));  // every control is back in the form, no element is left
+  EXPECT_EQ(h.messages(), kNone);
+  EXPECT_EQ(h.check(false), kNone);  // every control is back in the form, no element is left
   EXPECT_EQ(h.addBar("c", 1000)->Index(), 1);
-  expectNone(h.check(false));
-}
-
-// A host that let go of the dock from a control's hide during Clear destroyed the collection
-// while Clear still ran in it.
-TEST(Regressions, LettingGoOfTheDockWhileItClearsIsSafe) {
-  Host h;
-  std::weak_ptr<kiv::KivDock> weak = h.dock;
-  h.react = [&](const std::string& event) {
-    if (event == "Hide") h.dock.reset();
-  };
-  h.addBar("a", 1000, kPlain | kControl);
-  h.addBar("b", 1000, kPlain | kControl);
-  h.dock->Bars().Clear();
-  EXPECT_TRUE(weak.expired());
-  expectNone(h.check(false));  // both controls are back in the form
 }
 
 // A control hosted into a bar while that bar gave its control back was dropped with the bar
@@ -87,17 +62,16 @@ TEST(Regressions, LettingGoOfTheDockWhileItClearsIsSafe) {
 // that one hosted.
 TEST(Regressions, AControlHostedWhileTheBarGivesItsControlBackIsGivenBackToo) {
   Host h;
-  auto first = h.addBar("a", 1000, kPlain | kControl);
+  auto bar = h.addBar("a", 1000, kPlain | kControl);
   h.addBar("b", 1000, kPlain | kControl);
-  h.controls[0]->onHide = [&] { first->letControl(h.control()); };
+  h.controls[0]->onHide = [&] { bar->letControl(h.control()); };
   h.dock->setShow(true);
   h.dock->Bars().Clear();
-  expectNone(h.check(false));
-
-  auto bar = h.addBar("c", 1000, kPlain | kControl);
+  EXPECT_EQ(h.check(false), kNone);
+  bar = h.addBar("c", 1000, kPlain | kControl);
   h.controls.back()->onHide = [&] { bar->letControl(h.control()); };
   bar->letControl(h.control());
-  expectNone(h.check(false));
+  EXPECT_EQ(h.check(false), kNone);
 }
 
 // Services that add a keyed bar with every write kept saving going: each new bar was saved too.
@@ -121,8 +95,8 @@ TEST(Limits, ABarBeyondTheLastElementIndexHasNoElementsAndHarmsNoOther) {
   for (int i = 0; i < 32768; ++i) h.dock->Bars().Add();
   auto last = h.dock->Bars().Item(32768);
   ASSERT_TRUE(last);
-  EXPECT_EQ(h.messages().size(), 1u);
-  EXPECT_EQ(h.platform->Messages().at(0).Caption, "fBarAdd");
+  ASSERT_EQ(h.messages().size(), 1u);
+  EXPECT_EQ(h.messages()[0].rfind("fBarAdd: ", 0), 0u);
   EXPECT_EQ(h.dock->elements().UBound(), 32767);
   try {
     last->setHeight(900);
@@ -134,9 +108,7 @@ TEST(Limits, ABarBeyondTheLastElementIndexHasNoElementsAndHarmsNoOther) {
   h.dock->Bars().Item(1)->setKey("first");
   h.dock->Bars().Item(1)->setHeight(900);
   h.dock->setShow(true);
-  expectNone(h.check(true));
-  h.dock->Save();
-  EXPECT_EQ(h.services->stored("first"), "1:1:1:900");
+  EXPECT_EQ(h.resave(), kNone);
   EXPECT_EQ(h.services->stored("last"), "32768:1:1:900");
   h.dock->Bars().Clear();
   EXPECT_EQ(h.dock->elements().UBound(), 0);

@@ -203,4 +203,12 @@ std::vector<std::string> Host::checkSaved() const {
   return found;
 }
 
+std::vector<std::string> Host::resave() {
+  std::vector<std::string> found = check(true);
+  dock->Save();
+  for (auto& more : {checkSaved(), (dock->setShow(true), check(true))})
+    found.insert(found.end(), more.begin(), more.end());
+  return found;
+}
+
 }  // namespace kivrobust

@@ -17,6 +17,7 @@ namespace kivrobust {
 
 constexpr std::int32_t kLastElement = 32767;  // element indexes are 16-bit
 constexpr const char* kStackMessage = "Nicht genügend Stapelspeicher";
+const std::vector<std::string> kNone;  // no findings
 
 // The choices of a sequence: from a seed (splitmix64, the same everywhere) or from a fuzzer's
 // bytes (each choice takes the bytes its bound needs; past the end every choice is 0).
@@ -140,6 +141,9 @@ class Host : public kiv::KivDockEvents {
   std::vector<std::string> check(bool stackSettled, bool widthsSettled) const;
   std::vector<std::string> check(bool settled) const { return check(settled, settled); }
   std::vector<std::string> checkSaved() const;  // the stored texts are what saving writes now
+  // After a full layout pass: the invariants hold, saving writes what the bars are, and loading
+  // what was saved leaves the invariants whole.
+  std::vector<std::string> resave();
   std::vector<std::string> messages(std::size_t from = 0) const;  // "caption: text"
   void release() {                                                // the host lets go of its dock
     if (dock) dock->setEventSink(nullptr);

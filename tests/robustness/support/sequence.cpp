@@ -20,24 +20,25 @@ struct Effect {  // -1 unsettles, 0 keeps, 1 settles; saved: the operation ended
 };
 constexpr Effect kKeep{}, kFull{1, 1}, kUnsettle{-1, -1};
 
-const char* const kSwitchNames[] = {"AllowResize",   "CanExpand",     "CanMove",
-                                    "ShowClose",     "ShowResize",    "ShowOptions",
-                                    "HideByDefault", "TitleVertical", "Redraw"};
-void (Bar::*const kSwitches[])(bool) = {
-    &Bar::setAllowResize,   &Bar::setCanExpand,     &Bar::setCanMove,
-    &Bar::setShowClose,     &Bar::setShowResize,    &Bar::setShowOptions,
-    &Bar::setHideByDefault, &Bar::setTitleVertical, &Bar::setRedraw};
-const char* const kNumberNames[] = {"Top", "left", "Width", "HeightMax", "fTopBar"};
-void (Bar::*const kNumbers[])(std::int32_t) = {&Bar::setTop, &Bar::setleft, &Bar::setWidth,
-                                               &Bar::setHeightMax, &Bar::setfTopBar};
-const char* const kColourNames[] = {"TitleBackColorStart", "TitleBackColorEnd", "TitleForeColor",
-                                    "BackColor"};
-void (Bar::*const kColours[])(std::int32_t) = {&Bar::setTitleBackColorStart,
-                                               &Bar::setTitleBackColorEnd, &Bar::setTitleForeColor,
-                                               &Bar::setBackColor};
-const char* const kTextNames[] = {"Title", "TitleRight", "Key"};
-void (Bar::*const kTexts[])(const std::string&) = {&Bar::setTitle, &Bar::setTitleRight,
-                                                   &Bar::setKey};
+template <class V>
+struct Setter {
+  const char* name;
+  void (Bar::*set)(V);
+};
+#define KIV_SETTER(property) \
+  { #property, &Bar::set##property }
+const Setter<bool> kSwitches[] = {
+    KIV_SETTER(AllowResize),   KIV_SETTER(CanExpand),     KIV_SETTER(CanMove),
+    KIV_SETTER(ShowClose),     KIV_SETTER(ShowResize),    KIV_SETTER(ShowOptions),
+    KIV_SETTER(HideByDefault), KIV_SETTER(TitleVertical), KIV_SETTER(Redraw)};
+const Setter<std::int32_t> kNumbers[] = {KIV_SETTER(Top), KIV_SETTER(left), KIV_SETTER(Width),
+                                         KIV_SETTER(HeightMax), KIV_SETTER(fTopBar)};
+const Setter<std::int32_t> kColours[] = {KIV_SETTER(TitleBackColorStart),
+                                         KIV_SETTER(TitleBackColorEnd), KIV_SETTER(TitleForeColor),
+                                         KIV_SETTER(BackColor)};
+const Setter<const std::string&> kTexts[] = {KIV_SETTER(Title), KIV_SETTER(TitleRight),
+                                             KIV_SETTER(Key)};
+#undef KIV_SETTER
 
 // What a change of a bar's property unsettles: its top the stacking, its place across the dock
 // (and AllowResize, which sets ShowResize without a repaint) the widths, its alignment both.
@@ -50,22 +51,12 @@ Effect unsettled(const std::string& property) {
 const char* const kKeys[] = {"", "a", "b", "c", "d", "e", "ZAHL_TOP", "Schl\xc3\xbcssel", "x:y"};
 const char* const kTitles[] = {"", "\xe2\x82\xac \xc3\xa4\xc3\xb6\xc3\xbc", "\xff\xfe kaputt",
                                "Ein sehr langer Titel, der unter die Knoepfe laeuft"};
-const char* const kStoredTexts[] = {"1:1:1",       "1:1:1:900:x",        " 2 : 1 : 0 : 900",
-                                    "1e3:1:1:1e3", "2147483648:1:1:900", "\xff\xfe:\x80:\x01:\x7f",
-                                    "0x10:1:1:900"};
-
-std::string shown(const std::string& text) { return '"' + text.substr(0, 60) + '"'; }
-template <class T>
-T shown(T value) {
-  return value;
-}
-
 struct Run {
   explicit Run(Choices& choices) : c(choices) { dock().setSize(4800, 3600); }
   // A choice, noted in the description of the operation.
   template <class T>
   T note(const char* label, T value) {
-    line << ' ' << label << '=' << shown(value);
+    line << ' ' << label << "=[" << value << ']';
     return value;
   }
   template <class T, std::size_t N>
@@ -78,8 +69,6 @@ struct Run {
                         : c.pick({INT_MIN, -1, 0, 1, 150, 299, 300, 301, 600, 2655, 20000, 32767,
                                   32768, (1 << 24) + 1, INT_MAX - 1, INT_MAX});
   }
-  std::int32_t state() { return c.chance(80) ? c.between(0, 2) : c.pick({-1, 3, INT_MIN}); }
-  std::int32_t alignment() { return c.chance(80) ? c.between(1, 4) : c.pick({0, 5, -1, INT_MAX}); }
   std::string key() { return c.chance(3) ? std::string(300, 'k') : any(kKeys); }
   std::int32_t bar() {
     const std::int32_t n = dock().Bars().Count();
@@ -119,28 +108,29 @@ void setProperty(Run& r) {
     ((*bar).*setter)(v);
     r.effect = unsettled(name);
   };
-  auto setAny = [&](const auto& names, const auto& setters, auto value) {
-    const std::uint32_t k = r.c.below(std::size(names));
-    set(names[k], setters[k], value);
+  auto setAny = [&](const auto& setters, auto value) {
+    const auto& setter = setters[r.c.below(std::size(setters))];
+    set(setter.name, setter.set, value);
   };
   switch (r.c.below(11)) {
     case 0:
-      return setAny(kSwitchNames, kSwitches, [&] { return r.c.chance(50); });
+      return setAny(kSwitches, [&] { return r.c.chance(50); });
     case 1:
-      return setAny(kNumberNames, kNumbers, [&] { return r.length(); });
+      return setAny(kNumbers, [&] { return r.length(); });
     case 6:
-      return setAny(kColourNames, kColours, [&] {
+      return setAny(kColours, [&] {
         return r.c.chance(80) ? r.c.between(0, 0xFFFFFF) : r.c.pick({-1, INT_MIN});
       });
     case 2:
-      return setAny(kTextNames, kTexts,
-                    [&] { return r.c.chance(50) ? r.key() : std::string(r.any(kTitles)); });
+      return setAny(kTexts, [&] { return r.c.chance(50) ? r.key() : std::string(r.any(kTitles)); });
     case 3:
-      return set("State", &Bar::setState,
-                 [&] { return static_cast<kiv::EKivBarStates>(r.state()); });
+      return set("State", &Bar::setState, [&] {
+        return kiv::EKivBarStates(r.c.chance(80) ? r.c.between(0, 2) : r.c.pick({-1, 3, INT_MIN}));
+      });
     case 4:
-      return set("AlignBar", &Bar::setAlignBar,
-                 [&] { return static_cast<kiv::eAlignBar>(r.alignment()); });
+      return set("AlignBar", &Bar::setAlignBar, [&] {
+        return kiv::eAlignBar(r.c.chance(80) ? r.c.between(1, 4) : r.c.pick({0, 5, -1, INT_MAX}));
+      });
     case 5:  // up to the largest title line whose collapsed height is still a 32-bit number
       return set("fTitleHeight", &Bar::setfTitleHeight, [&] {
         return r.c.pick({0, 20, 260, -300, 151, 1 << 24, INT_MAX - 20});
@@ -148,9 +138,10 @@ void setProperty(Run& r) {
     case 7: {  // none, 16 x 16, 0 x 0, or wider than any title
       const std::int32_t width = r.note("icon", r.c.pick({-1, 16, 0, 2000}));
       auto icon = std::make_shared<kiv::Picture>();
-      icon->WidthPx = std::max(width, 0);
       icon->HeightPx = width == 16 ? 16 : 1;
-      icon->Argb.assign(static_cast<std::size_t>(icon->WidthPx * icon->HeightPx), 0xff3366ccu);
+      icon->Argb.resize(
+          static_cast<std::size_t>((icon->WidthPx = std::max(width, 0)) * icon->HeightPx),
+          0xff3366ccu);
       if (bar) bar->setIcon(width < 0 ? nullptr : icon);
       return;
     }
@@ -215,10 +206,8 @@ void press(Run& r) {
 
 void pressSplitter(Run& r) {
   const std::int32_t i = r.bar();
-  kiv::Element* e = r.element(A::picSplit, i, 5);
-  if (!e) return;
-  e->MouseDown(kiv::kButtonLeft, 0, 100, 30);
-  r.splitBar = i;
+  if (kiv::Element* e = r.element(A::picSplit, i, 5))
+    e->MouseDown(kiv::kButtonLeft, 0, 100, 30), r.splitBar = i;
 }
 
 // While the mouse is held on a splitter it moves there, until it is released. The splitter keeps
@@ -266,18 +255,6 @@ void drop(Run& r) {
   if (r.arrangement() != before) r.effect = {1, 1, r.dock().Show()};
 }
 
-void store(Run& r) {
-  std::string text = r.c.chance(30) ? r.any(kStoredTexts) : "";
-  if (text.empty() && r.c.chance(60)) {  // four fields, each in or out of its range
-    const std::int32_t fields[] = {r.c.between(-1, 12), r.alignment(), r.state(), r.length()};
-    for (const std::int32_t f : fields) text += (text.empty() ? "" : ":") + std::to_string(f);
-  }
-  for (std::int32_t n = text.empty() ? r.c.between(0, 40) : 0; n > 0; --n)
-    text += "0123456789::::--+..eE \t\xff\x80"[r.c.below(25)];
-  const std::string key = r.note("key", r.key());
-  r.h.services->store(key, r.note("text", text));
-}
-
 struct Op {
   const char* name;
   std::uint32_t weight;  // 0: by the number of bars
@@ -298,7 +275,6 @@ const Op kOps[] = {
     {"press", 7, kKeep, false, press},
     {"pressSplitter", 6, kKeep, false, pressSplitter},
     {"drop", 9, kKeep, false, drop},
-    {"store", 2, kKeep, false, store},
     {"setShow", 3, kFull, false, [](Run& r) { r.dock().setShow(r.note("show", r.c.chance(80))); }},
     {"setSize", 3, kFull, false,
      [](Run& r) {
@@ -314,27 +290,17 @@ const Op kOps[] = {
        r.dock().setAllowScroll(r.note("scroll", r.c.chance(50)));
        if (before != r.dock().AllowScroll()) r.effect = kUnsettle;
      }},
-    {"setDoLoadSettings", 1, kKeep, false,
-     [](Run& r) { r.dock().setDoLoadSettings(r.note("load", r.c.chance(50))); }},
     {"ShowElement", 3, kFull, false,
      [](Run& r) {
-       const std::int32_t n = r.dock().Bars().Count();
-       const std::int32_t index =
-           r.note("index", r.c.chance(60)   ? r.c.pick({0, -1})
-                           : r.c.chance(80) ? r.c.between(1, n + 1)
-                                            : r.c.pick({INT_MIN, -2, 32768, INT_MAX}));
-       if (r.dock().ShowElement(index).has_value())
-         throw std::logic_error("ShowElement gave a value");
+       r.dock().ShowElement(r.note("index", r.c.pick({0, -1, 1, 2, 32768, INT_MIN})));
      }},
     {"Save", 3, {0, 0, true}, false, [](Run& r) { r.dock().Save(); }},
     {"Clear", 1, kUnsettle, false, [](Run& r) { r.dock().Bars().Clear(); }},
     {"scroll", 3, kKeep, false, [](Run& r) {
        kiv::VScrollBar& bar = r.dock().elements().VScroll();
-       const auto [v, hidden] = std::tuple{
-           r.note("to",
-                  r.c.between(std::min(bar.Min(), bar.Max()), std::max(bar.Min(), bar.Max()))),
-           r.note("hidden", !bar.Visible())};
-       if (!hidden || r.note("anyway", r.c.chance(15))) bar.setValue(v);
+       const auto v = r.note(
+           "to", r.c.between(std::min(bar.Min(), bar.Max()), std::max(bar.Min(), bar.Max())));
+       if (bar.Visible() || r.note("anyway", r.c.chance(15))) bar.setValue(v);
      }}};
 const Op kDragSplitter = {"dragSplitter", 1, kKeep, false, dragSplitter};
 
