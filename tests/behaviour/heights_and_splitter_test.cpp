@@ -60,8 +60,8 @@ TEST_F(HeightsTest, ShowingSharesTheHeightAndACollapsedBarsNeighbourTakesUpWhatI
   }
 }
 
-TEST_F(HeightsTest, StateChangesRenewTheSplitterLimitsAndShareTheHeightAgain) {
-  const Bars bars = build("RRR", {1000, 1000, 1000}, 3360);
+TEST_F(HeightsTest, StateChangesAndAZahlTopBarsHeightShareTheHeightAgain) {
+  Bars bars = build("RRR", {1000, 1000, 1000}, 3360);
   EXPECT_EQ(bars[2]->HeightMax(), 1500) << "the last bar keeps the sharing's limit, 3 x 500";
   EXPECT_EQ(bars[0]->HeightMax(), 1700) << "up to 500 above the lower bar's bottom";
   bars[0]->setState(kiv::eBarCollapsed);
@@ -74,10 +74,9 @@ TEST_F(HeightsTest, StateChangesRenewTheSplitterLimitsAndShareTheHeightAgain) {
   bars[1]->setState(kiv::eBarExpanded);
   EXPECT_EQ(heights(bars), (Ints{1650, 1100, 550}));
   EXPECT_EQ(bars[2]->Top(), 2750);
-}
 
-TEST_F(HeightsTest, AZahlTopBarSharesTheWholeHeightWhenItsHeightChanges) {
-  const Bars bars = build("RRR", {1000, 1000, 1000}, 3360);
+  // A bar keyed "ZAHL_TOP" shares the whole height whenever its height changes.
+  bars = build("RRR", {1000, 1000, 1000}, 3360);
   bars[0]->setKey("zahl_top");  // the key must match exactly
   bars[0]->setHeight(1200);
   ASSERT_EQ(heights(bars), (Ints{1200, 1100, 1100}));

@@ -8,29 +8,12 @@ using kiv::eAlignLeft;
 using kiv::eAlignRight;
 using kiv::eAlignTop;
 
-// A host that answers OptShow as the test asks and may change the dock from its handlers.
-struct ScriptedHost : EventLog {
-  bool reload = false, cancel = false;
-  std::function<void()> onRightClick = [] {};
-  void OptShow(std::string& Key, bool& bReLoad) override {
-    EventLog::OptShow(Key, bReLoad);
-    EXPECT_FALSE(bReLoad) << "bReLoad starts false";
-    bReLoad = reload;
-    if (cancel) Key.clear();
-  }
-  void RightClick(std::string& Key) override {
-    EventLog::RightClick(Key);
-    onRightClick();
-  }
-};
-
 class TitleButtonsTest : public DockTest {
  protected:
   bool shows(kiv::Element& e) { return e.VisibleOnScreen(); }
   std::pair<bool, bool> arrows(const Bar& bar) {
     return {shows(el().imgUp(k(bar))), shows(el().imgDown(k(bar)))};
   }
-  ScriptedHost host_;
 };
 
 TEST_F(TitleButtonsTest, FillModeButtonsMoveCollapseExpandAndCloseBars) {
@@ -99,7 +82,6 @@ TEST_F(TitleButtonsTest, ScrollModeButtonsMoveABarFromTheTopBandToTheRightColumn
 // The host's handler runs first and may change bars; what the dock does next depends on where
 // the user pressed and on the host's answer to OptShow.
 TEST_F(TitleButtonsTest, RightPressAndOptionsRegroupAfterTheHostAnswered) {
-  dock->setEventSink(&host_);
   dock->setAllowScroll(true);
   auto a = addResizable("a", 1000), b = addResizable("b", 1000);
   auto nameless = addResizable("", 1000);
@@ -111,11 +93,11 @@ TEST_F(TitleButtonsTest, RightPressAndOptionsRegroupAfterTheHostAnswered) {
 
   // On the empty area, cancelled by the host, or for a bar without a key: only the event.
   harness().press(el().surface(), kiv::kButtonRight, 2000, 5000);
-  host_.reload = host_.cancel = true;
+  events.reload = events.cancel = true;
   harness().click(el().imgOpt(k(b)));
-  host_.reload = host_.cancel = false;
+  events.reload = events.cancel = false;
   harness().click(el().imgOpt(k(nameless)));
-  EXPECT_EQ(host_.log, (Keys{"RightClick ", "OptShow b", "OptShow "}));
+  EXPECT_EQ(events.log, (Keys{"RightClick ", "OptShow b", "OptShow "}));
   EXPECT_FLOAT_EQ(body(a).Width(), 3980) << "no layout ran";
 
   // Options without reload regroup and lay out; colours are not re-read, nothing is saved.
@@ -125,10 +107,10 @@ TEST_F(TitleButtonsTest, RightPressAndOptionsRegroupAfterTheHostAnswered) {
             std::make_tuple(2035.0f, 2000.0f, 0x112233));
 
   // A right press on a title regroups and lays out too, once the host's handler ran.
-  host_.onRightClick = [&] { b->setAlignBar(eAlignRight); };
+  events.onRightClick = [&] { b->setAlignBar(eAlignRight); };
   harness().press(el().lblTitel(k(b)), kiv::kButtonRight, 10, 10);
   harness().release(el().lblTitel(k(b)), kiv::kButtonRight, 10, 10);
-  EXPECT_EQ(host_.log.back(), "RightClick b");
+  EXPECT_EQ(events.log.back(), "RightClick b");
   EXPECT_EQ(order(), (Keys{"", "b", "a"}));
   EXPECT_FLOAT_EQ(body(b).Left(), 2035.0f);
   EXPECT_TRUE(services->Settings.empty());
@@ -137,7 +119,7 @@ TEST_F(TitleButtonsTest, RightPressAndOptionsRegroupAfterTheHostAnswered) {
   harness().click(el().imgCollapse(k(b)));
   b->setState(kiv::eBarExpanded);
   ASSERT_FLOAT_EQ(body(a).Top(), 2000) << "the host opened b again";
-  host_.reload = true;
+  events.reload = true;
   harness().click(el().imgOpt(k(b)));
   EXPECT_FLOAT_EQ(body(a).Top(), 1300) << "b is collapsed again";
   EXPECT_EQ(body(a).Point(100, 500), 0x445566);

@@ -47,12 +47,20 @@ struct BareControl : kiv::HostedControl {
   kiv::Hwnd window;
 };
 
+// Records the dock's events; a test may answer OptShow and react to events from inside.
 struct EventLog : kiv::KivDockEvents {
   Keys log;
-  void Closed(std::string& Key) override { log.push_back("Closed " + Key); }
-  void CtlResize(std::string& Key) override { log.push_back("CtlResize " + Key); }
-  void OptShow(std::string& Key, bool&) override { log.push_back("OptShow " + Key); }
-  void RightClick(std::string& Key) override { log.push_back("RightClick " + Key); }
+  bool reload = false, cancel = false;  // OptShow's answer: bReLoad, and clearing the key
+  std::function<void()> onCtlResize = [] {}, onClosed = [] {}, onRightClick = [] {};
+  void Closed(std::string& Key) override { log.push_back("Closed " + Key), onClosed(); }
+  void CtlResize(std::string& Key) override { log.push_back("CtlResize " + Key), onCtlResize(); }
+  void OptShow(std::string& Key, bool& bReLoad) override {
+    log.push_back("OptShow " + Key);
+    EXPECT_FALSE(bReLoad) << "bReLoad starts false";
+    bReLoad = reload;
+    if (cancel) Key.clear();
+  }
+  void RightClick(std::string& Key) override { log.push_back("RightClick " + Key), onRightClick(); }
 };
 
 class DockTest : public ::testing::Test {
