@@ -7,6 +7,7 @@
 // alignment less one), then the stored texts for the keys k0 to k3, separated by newlines.
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 
 #include "support/robust.h"
 
@@ -41,15 +42,9 @@ void run(const std::uint8_t* bars, std::size_t count, const std::vector<std::str
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::size_t count = size < 1 ? 0 : 1 + (data[0] & 7);
   if (size < 1 + count) return 0;
-  std::vector<std::string> texts(1);
-  for (std::size_t i = 1 + count; i < size && texts.size() <= 4; ++i) {
-    if (data[i] == '\n') {
-      texts.emplace_back();
-    } else {
-      texts.back() += static_cast<char>(data[i]);
-    }
-  }
-  texts.resize(std::min<std::size_t>(texts.size(), 4));
+  std::istringstream rest(std::string(data + 1 + count, data + size));
+  std::vector<std::string> texts;
+  for (std::string text; texts.size() < 4 && std::getline(rest, text);) texts.push_back(text);
   run(data + 1, count, texts, false);
   run(data + 1, count, texts, true);
   return 0;

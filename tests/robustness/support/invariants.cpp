@@ -25,8 +25,8 @@ std::string name(const std::shared_ptr<kiv::cKivBar>& b) {
 }
 std::int32_t whole(double v) { return static_cast<std::int32_t>(std::nearbyint(v)); }  // ties even
 
-// Every bar stands at one position of the order, Item(i) has Index i, and the visible order is
-// the order without the hidden bars.
+// Each position of the order names a bar of its own, Item(Index) is that bar (so the order holds
+// every bar once), and the visible order is the order without the hidden bars.
 void checkOrder(kiv::clsBars& bars, const BarList& order, Findings& add) {
   const std::int32_t n = bars.Count();
   std::vector<int> seen(static_cast<std::size_t>(n) + 1);
@@ -39,10 +39,6 @@ void checkOrder(kiv::clsBars& bars, const BarList& order, Findings& add) {
     } else if (b->State() != kiv::eBarHidden && bars.ItemByOrderVisible(++visible) != b) {
       add("visible order", name(b), " is not visible bar ", visible);
     }
-  }
-  for (std::int32_t i = 1; i <= n; ++i) {
-    if (!bars.Item(i) || bars.Item(i)->Index() != i || !seen[i])
-      add("order", "bar ", i, " is missing from the order or has another Index");
   }
   if (bars.ItemByOrder(0) || bars.ItemByOrder(n + 1)) add("order", "a position beyond 1..", n);
   if (bars.CountVisible() != visible || bars.ItemByOrderVisible(visible + 1))
@@ -85,20 +81,19 @@ void checkBars(kiv::KivDock& dock, const BarList& order, bool widths, Findings& 
     if (b->Height() != 0 && b->Height() < 300) add("height rule", name(b), " is below 300");
     if (b->Index() > kLastElement || !dock.Show()) continue;
     const auto k = static_cast<std::int16_t>(b->Index());
-    if (hidden && el.picDockBar(k).Visible()) add("hidden body", name(b), ": its body box shows");
-    const std::int32_t align = scroll ? b->AlignBar() : kiv::eAlignTop;
-    if (!widths || align < kiv::eAlignTop || align > kiv::eAlignBottom) continue;  // left alone
+    const kiv::PictureBox& box = el.picDockBar(k);
+    const std::int32_t align = scroll ? b->AlignBar() : kiv::eAlignTop;  // others are left alone
+    const bool placed = widths && align >= kiv::eAlignTop && align <= kiv::eAlignBottom;
+    if (box.Visible() == hidden && (hidden || placed))
+      add("body box", name(b), " in State ", b->State(), " shows ", !hidden);
+    if (!placed) continue;
     const std::int32_t left = align == kiv::eAlignRight ? whole(w / 2.0 + 45) : 30;
     const std::int32_t width = align == kiv::eAlignLeft    ? whole(w / 2.0 - 45)
                                : align == kiv::eAlignRight ? whole(w / 2.0 - 30)
                                                            : w;
-    if (el.picDockBar(k).Left() != static_cast<float>(left) ||
-        el.picDockBar(k).Width() != static_cast<float>(width)) {
-      add("widths", name(b), ": left ", el.picDockBar(k).Left(), " width ",
-          el.picDockBar(k).Width(), ", ", left, " and ", width, " expected");
-    }
+    if (box.Left() != static_cast<float>(left) || box.Width() != static_cast<float>(width))
+      add("widths", name(b), " at ", box.Left(), "+", box.Width(), ", not ", left, "+", width);
     if (hidden) continue;
-    if (!el.picDockBar(k).Visible()) add("painted", name(b), " is not hidden but its body box is");
     if (el.picSplit(k).Visible() != (expanded && b->ShowResize()))
       add("painted", name(b), ": splitter shown ", el.picSplit(k).Visible(), " in State ",
           b->State());
@@ -149,19 +144,16 @@ void checkStacking(kiv::KivDock& dock, const BarList& order, Findings& add) {
 void checkHosted(const Host& host, Findings& add) {
   for (const auto& control : host.controls) {
     if (!control->window) continue;
-    std::shared_ptr<kiv::cKivBar> bar;
-    for (std::int32_t i = 1; host.dock && i <= host.dock->Bars().Count(); ++i)
-      if (host.dock->Bars().Item(i)->Control() == control) bar = host.dock->Bars().Item(i);
     const kiv::Hwnd parent = host.platform->GetParent(control->window);
-    if (bar && bar->Index() <= kLastElement &&
-        parent != host.dock->hWndItem(static_cast<std::int16_t>(bar->Index()))) {
-      add("hosted window", name(bar), " hosts a control whose window lies elsewhere");
-    } else if (!bar && parent != host.form) {
-      add("hosted window", "control window ", control->window, " lies in ", parent,
-          ", not the form");
+    kiv::Hwnd home = host.form;
+    for (std::int32_t i = 1; host.dock && i <= host.dock->Bars().Count(); ++i) {
+      if (host.dock->Bars().Item(i)->Control() == control)  // a bar without elements: anywhere
+        home = i > kLastElement ? parent : host.dock->hWndItem(static_cast<std::int16_t>(i));
     }
+    if (parent != home) add("hosted window", "control ", control->window, " lies in ", parent);
   }
 }
+
 }  // namespace
 
 std::vector<std::string> Host::check(bool stackSettled, bool widthsSettled) const {

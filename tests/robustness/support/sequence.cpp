@@ -40,14 +40,6 @@ const Setter<const std::string&> kTexts[] = {KIV_SETTER(Title), KIV_SETTER(Title
                                              KIV_SETTER(Key)};
 #undef KIV_SETTER
 
-// What a change of a bar's property unsettles: its top the stacking, its place across the dock
-// (and AllowResize, which sets ShowResize without a repaint) the widths, its alignment both.
-Effect unsettled(const std::string& property) {
-  if (property == "Top") return {-1, 0};
-  if (property == "left" || property == "Width" || property == "AllowResize") return {0, -1};
-  return property == "AlignBar" ? kUnsettle : kKeep;
-}
-
 const char* const kKeys[] = {"", "a", "b", "c", "d", "e", "ZAHL_TOP", "Schl\xc3\xbcssel", "x:y"};
 const char* const kTitles[] = {"", "\xe2\x82\xac \xc3\xa4\xc3\xb6\xc3\xbc", "\xff\xfe kaputt",
                                "Ein sehr langer Titel, der unter die Knoepfe laeuft"};
@@ -106,10 +98,14 @@ void setProperty(Run& r) {
     const auto v = r.note(name, value());
     if (!bar) return;
     ((*bar).*setter)(v);
-    r.effect = unsettled(name);
+    // Its top unsettles the stacking, its place across the dock (and AllowResize, which sets
+    // ShowResize without a repaint) the widths, its alignment both.
+    const std::string p = name;
+    r.effect.stack = -(p == "Top" || p == "AlignBar");
+    r.effect.widths = -(p == "left" || p == "Width" || p == "AllowResize" || p == "AlignBar");
   };
   auto setAny = [&](const auto& setters, auto value) {
-    const auto& setter = setters[r.c.below(std::size(setters))];
+    const auto& setter = r.any(setters);
     set(setter.name, setter.set, value);
   };
   switch (r.c.below(11)) {
@@ -136,13 +132,9 @@ void setProperty(Run& r) {
         return r.c.pick({0, 20, 260, -300, 151, 1 << 24, INT_MAX - 20});
       });
     case 7: {  // none, 16 x 16, 0 x 0, or wider than any title
-      const std::int32_t width = r.note("icon", r.c.pick({-1, 16, 0, 2000}));
-      auto icon = std::make_shared<kiv::Picture>();
-      icon->HeightPx = width == 16 ? 16 : 1;
-      icon->Argb.resize(
-          static_cast<std::size_t>((icon->WidthPx = std::max(width, 0)) * icon->HeightPx),
-          0xff3366ccu);
-      if (bar) bar->setIcon(width < 0 ? nullptr : icon);
+      const int w = r.note("icon", r.c.pick({-1, 16, 0, 2000})), h = w == 16 ? 16 : 1;
+      const kiv::Picture icon{w, h, std::vector<std::uint32_t>(std::max(w * h, 0), 0xff3366ccu)};
+      if (bar) bar->setIcon(w < 0 ? nullptr : std::make_shared<kiv::Picture>(icon));
       return;
     }
     case 8: {
@@ -155,13 +147,10 @@ void setProperty(Run& r) {
     }
     default: {
       const std::int32_t v = r.note("Height", r.length());
-      if (!bar) return;
-      const std::int32_t i = bar->Index(), height = bar->Height();
-      auto box = [&] {
-        return i > kLastElement
-                   ? 0.0f
-                   : r.dock().elements().picDockBar(static_cast<std::int16_t>(i)).Height();
-      };
+      if (!bar) return;  // a sequence stays far below the last element index
+      const auto k = static_cast<std::int16_t>(bar->Index());
+      const std::int32_t height = bar->Height();
+      auto box = [&] { return r.dock().elements().picDockBar(k).Height(); };
       const float before = box();
       bar->setHeight(v);
       // A height that its body box already had is not passed on: nothing restacks.
@@ -193,21 +182,18 @@ void click(Run& r) {
   if (array == A::imgOpt && keyed && !(r.h.optAnswer & 2)) r.effect = kFull;
 }
 
+// A press on a title, a caption or a splitter; a left press on a splitter holds the mouse there.
 void press(Run& r) {
+  static const A kTargets[] = {A::lblTitel, A::picTitel, A::picSplit};
   const auto button = r.note("button", static_cast<std::int16_t>(r.c.pick({1, 1, 2, 2, 4})));
   if (r.note("onEmptyArea", r.c.chance(15)))
     return r.dock().elements().surface().MouseDown(button, 0, 10, 10);
   const std::int32_t i = r.bar();
-  kiv::Element* e =
-      r.element(r.note("onCaption", r.c.chance(50)) ? A::lblTitel : A::picTitel, i, 8);
-  if (e) e->MouseDown(button, 0, 60, 60);
-  if (e && button == kiv::kButtonRight) r.effect = kFull;
-}
-
-void pressSplitter(Run& r) {
-  const std::int32_t i = r.bar();
-  if (kiv::Element* e = r.element(A::picSplit, i, 5))
-    e->MouseDown(kiv::kButtonLeft, 0, 100, 30), r.splitBar = i;
+  const A target = static_cast<A>(r.note("on", static_cast<int>(r.any(kTargets))));
+  kiv::Element* e = r.element(target, i, 8);
+  if (e) e->MouseDown(button, 0, 100, 30);
+  if (e && target == A::picSplit && button == kiv::kButtonLeft) r.splitBar = i;
+  if (e && target != A::picSplit && button == kiv::kButtonRight) r.effect = kFull;
 }
 
 // While the mouse is held on a splitter it moves there, until it is released. The splitter keeps
@@ -217,18 +203,15 @@ void dragSplitter(Run& r) {
   if (r.note("release", r.c.chance(25))) {
     const auto button = r.note("button", static_cast<std::int16_t>(r.c.pick({1, 1, 2})));
     r.splitBar = 0;
-    if (!e) return;
-    e->MouseUp(button, 0, 100, 0);
-    r.effect = {1, 0, r.dock().Show()};
+    if (e) e->MouseUp(button, 0, 100, 0), r.effect = {1, 0, r.dock().Show()};
     return;
   }
   const auto [buttons, y] =
       std::tuple{r.note("buttons", static_cast<std::int16_t>(r.c.pick({1, 1, 1, 1, 2, 3, 0}))),
                  r.note("y", r.c.chance(85) ? r.c.between(-600, 600)
                                             : r.c.pick({-1000000000, -1, 2000000000}))};
-  if (!e) return;
-  e->MouseMove(buttons, 0, 100, static_cast<float>(y));
-  if (!r.dock().AllowScroll()) r.effect.stack = -1;
+  if (e) e->MouseMove(buttons, 0, 100, static_cast<float>(y));
+  if (e && !r.dock().AllowScroll()) r.effect.stack = -1;
 }
 
 void drop(Run& r) {
@@ -259,7 +242,7 @@ struct Op {
   const char* name;
   std::uint32_t weight;  // 0: by the number of bars
   Effect effect;         // unless the operation tells otherwise
-  bool mayFail;          // a bar's setters fail where the dock does, for an index beyond 16 bits
+  bool mayFail;          // a bar may refuse a control or a value with a KivError
   void (*act)(Run&);
 };
 const Op kOps[] = {
@@ -272,8 +255,7 @@ const Op kOps[] = {
      }},
     {"set", 24, kKeep, true, setProperty},
     {"click", 18, kKeep, false, click},
-    {"press", 7, kKeep, false, press},
-    {"pressSplitter", 6, kKeep, false, pressSplitter},
+    {"press", 12, kKeep, false, press},
     {"drop", 9, kKeep, false, drop},
     {"setShow", 3, kFull, false, [](Run& r) { r.dock().setShow(r.note("show", r.c.chance(80))); }},
     {"setSize", 3, kFull, false,
