@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "kivdock/export.h"
 #include "kivdock/hosted_control.h"
 #include "kivdock/types.h"
 
@@ -17,7 +18,7 @@ namespace detail {
 class DockCore;
 }
 
-class cKivBar {
+class KIVDOCK_EXPORT cKivBar {
  public:
   std::int32_t ID() const { return ID_; }
   void setID(std::int32_t v) { ID_ = v; }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kivdock/bar.h"
+#include "kivdock/export.h"
 
 namespace kiv {
 
@@ -16,7 +17,7 @@ class DockCore;
 struct BarOrderAccess;
 }  // namespace detail
 
-class clsBars {
+class KIVDOCK_EXPORT clsBars {
  public:
   std::shared_ptr<cKivBar> Add();
   std::int32_t Count() const { return static_cast<std::int32_t>(mCol.size()); }

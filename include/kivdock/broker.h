@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "kivdock/export.h"
+
 namespace kiv {
 
 class KivDock;
@@ -14,7 +16,7 @@ namespace detail {
 class DockCore;
 }
 
-class clsEvents {
+class KIVDOCK_EXPORT clsEvents {
  public:
   // The dock, or null once it has ended. Callers use it for one call and drop it.
   std::shared_ptr<KivDock> Dock();

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "kivdock/export.h"
 #include "kivdock/types.h"
 
 namespace kiv {
@@ -11,10 +12,10 @@ namespace kiv {
 enum class BuiltinPicture { Collapse, Expand, Close, Up, Down, Options, Hand };
 
 // The picture at 1 pixel per design pixel; the same object on every call.
-std::shared_ptr<Picture> builtinPicture(BuiltinPicture which);
+KIVDOCK_EXPORT std::shared_ptr<Picture> builtinPicture(BuiltinPicture which);
 // The picture drawn anew with scale x scale pixels per design pixel.
-std::shared_ptr<Picture> renderBuiltinPicture(BuiltinPicture which, int scale);
+KIVDOCK_EXPORT std::shared_ptr<Picture> renderBuiltinPicture(BuiltinPicture which, int scale);
 // Which built-in picture an element shows, if it shows one.
-bool isBuiltinPicture(const Picture* picture, BuiltinPicture& which);
+KIVDOCK_EXPORT bool isBuiltinPicture(const Picture* picture, BuiltinPicture& which);
 
 }  // namespace kiv

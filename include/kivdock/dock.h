@@ -9,6 +9,7 @@
 #include "kivdock/bars.h"
 #include "kivdock/elements.h"
 #include "kivdock/events.h"
+#include "kivdock/export.h"
 
 namespace kiv {
 
@@ -18,7 +19,7 @@ class DockCore;
 DockCore& coreOf(KivDock& dock);
 }  // namespace detail
 
-class KivDock : public std::enable_shared_from_this<KivDock> {
+class KIVDOCK_EXPORT KivDock : public std::enable_shared_from_this<KivDock> {
  public:
   // The platform creates the control.
   static std::shared_ptr<KivDock> create();

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "kivdock/export.h"
 #include "kivdock/types.h"
 
 namespace kiv {
@@ -69,7 +70,7 @@ enum MousePointers : std::int32_t {
 // Mouse buttons of the input entry points.
 enum MouseButtons : std::int16_t { kButtonLeft = 1, kButtonRight = 2, kButtonMiddle = 4 };
 
-class Element {
+class KIVDOCK_EXPORT Element {
  public:
   virtual ~Element();
   Element& operator=(const Element&) = delete;

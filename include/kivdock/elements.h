@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kivdock/element.h"
+#include "kivdock/export.h"
 #include "kivdock/image.h"
 #include "kivdock/label.h"
 #include "kivdock/line.h"
@@ -27,7 +28,7 @@ class ElementHost;
 }  // namespace detail
 
 // A backend that draws the elements listens here.
-class ElementObserver {
+class KIVDOCK_EXPORT ElementObserver {
  public:
   virtual ~ElementObserver();
   virtual void elementCreated(Element& element) { (void)element; }
@@ -35,7 +36,7 @@ class ElementObserver {
   virtual void elementChanged(Element& element, ElementProperty what) { (void)element, (void)what; }
 };
 
-class Elements {
+class KIVDOCK_EXPORT Elements {
  public:
   ~Elements();
   Elements(const Elements&) = delete;

@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "kivdock/export.h"
+
 namespace kiv {
 
-class KivDockEvents {
+class KIVDOCK_EXPORT KivDockEvents {
  public:
   virtual ~KivDockEvents();
   virtual void Closed(std::string& Key) { (void)Key; }

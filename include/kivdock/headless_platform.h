@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "kivdock/export.h"
 #include "kivdock/platform.h"
 
 namespace kiv {
 
-class HeadlessPlatform : public Platform {
+class KIVDOCK_EXPORT HeadlessPlatform : public Platform {
  public:
   struct Message {
     std::string Text, Caption;

@@ -5,11 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "kivdock/export.h"
 #include "kivdock/types.h"
 
 namespace kiv {
 
-class HostedControl {
+class KIVDOCK_EXPORT HostedControl {
  public:
   virtual ~HostedControl();
   virtual std::int32_t align();                                          // "align"

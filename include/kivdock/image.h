@@ -4,10 +4,11 @@
 #include <memory>
 
 #include "kivdock/element.h"
+#include "kivdock/export.h"
 
 namespace kiv {
 
-class Image : public Element {
+class KIVDOCK_EXPORT Image : public Element {
  public:
   Image();
   std::shared_ptr<kiv::Picture> Picture() const { return picture_; }

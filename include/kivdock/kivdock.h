@@ -1,21 +1,7 @@
-// KivDocking5: a docking-panel control. Umbrella header of the core and the headless platform.
+// KivDocking5: a docking-panel control. The one header hosts include: the host's interface, the
+// backend's interface and the test doubles (the headless platform, the in-memory services).
 #pragma once
 
-#include "kivdock/bar.h"
-#include "kivdock/bars.h"
-#include "kivdock/broker.h"
-#include "kivdock/dock.h"
-#include "kivdock/element.h"
-#include "kivdock/elements.h"
-#include "kivdock/events.h"
-#include "kivdock/headless_platform.h"
-#include "kivdock/hosted_control.h"
-#include "kivdock/image.h"
-#include "kivdock/label.h"
-#include "kivdock/line.h"
-#include "kivdock/picture_box.h"
-#include "kivdock/platform.h"
-#include "kivdock/shared_services.h"
-#include "kivdock/surface.h"
-#include "kivdock/types.h"
-#include "kivdock/vscrollbar.h"
+#include "kivdock/backend.h"
+#include "kivdock/host.h"
+#include "kivdock/testing.h"

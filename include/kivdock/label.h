@@ -6,10 +6,11 @@
 #include <string>
 
 #include "kivdock/element.h"
+#include "kivdock/export.h"
 
 namespace kiv {
 
-class Label : public Element {
+class KIVDOCK_EXPORT Label : public Element {
  public:
   enum Alignments : std::int32_t { kAlignLeft = 0, kAlignRight = 1, kAlignCenter = 2 };
 

@@ -5,10 +5,11 @@
 #include <memory>
 
 #include "kivdock/element.h"
+#include "kivdock/export.h"
 
 namespace kiv {
 
-class Line : public Element {
+class KIVDOCK_EXPORT Line : public Element {
  public:
   Line();
   float X1() const { return x1_; }

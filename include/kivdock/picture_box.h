@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "kivdock/element.h"
+#include "kivdock/export.h"
 
 namespace kiv {
 
-class PictureBox : public Element {
+class KIVDOCK_EXPORT PictureBox : public Element {
  public:
   PictureBox();
   ~PictureBox() override;

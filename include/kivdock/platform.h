@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "kivdock/export.h"
 #include "kivdock/types.h"
 
 namespace kiv {
@@ -16,7 +17,7 @@ struct PointPx {
   int X = 0, Y = 0;
 };
 
-class Platform {
+class KIVDOCK_EXPORT Platform {
  public:
   virtual ~Platform();
 
@@ -50,7 +51,7 @@ class Platform {
 };
 
 // The library-wide platform; a HeadlessPlatform until one is set.
-void setPlatform(std::shared_ptr<Platform> platform);
-std::shared_ptr<Platform> platform();
+KIVDOCK_EXPORT void setPlatform(std::shared_ptr<Platform> platform);
+KIVDOCK_EXPORT std::shared_ptr<Platform> platform();
 
 }  // namespace kiv

@@ -6,10 +6,11 @@
 #include <memory>
 
 #include "kivdock/element.h"
+#include "kivdock/export.h"
 
 namespace kiv {
 
-class Surface : public Element {
+class KIVDOCK_EXPORT Surface : public Element {
  public:
   Surface();
   ~Surface() override;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "kivdock/export.h"
+
 namespace kiv {
 
 using Hwnd = std::uintptr_t;  // a platform window handle, 0 = none
@@ -17,7 +19,7 @@ enum eAlignBar : std::int32_t { eAlignTop = 1, eAlignLeft = 2, eAlignRight = 3, 
 // A failure that reaches the caller. Numbers: 5 invalid call, 6 overflow, 9 bad collection index,
 // 28 runaway recursion, 91 missing object, 340 missing element, 380 invalid property value,
 // 429 services object cannot be created, 438 missing member, 9999 rejected aligned control.
-class KivError : public std::runtime_error {
+class KIVDOCK_EXPORT KivError : public std::runtime_error {
  public:
   KivError(std::int32_t number, std::string source, std::string description);
   std::int32_t Number() const { return number_; }

@@ -6,10 +6,11 @@
 #include <memory>
 
 #include "kivdock/element.h"
+#include "kivdock/export.h"
 
 namespace kiv {
 
-class VScrollBar : public Element {
+class KIVDOCK_EXPORT VScrollBar : public Element {
  public:
   VScrollBar();
   std::int32_t Min() const { return min_; }

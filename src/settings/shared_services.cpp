@@ -1,6 +1,7 @@
 // The library-wide services object, created lazily through the host's factory, and the
 // in-memory services for tests and hosts without their own.
 #include "kivdock/shared_services.h"
+#include "kivdock/memory_shared_services.h"
 
 #include "platform/errors.h"
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "kivdock/kivdock.h"
+#include "kivdock/qt/export.h"
 #include "kivdock/qt/hosted_widget.h"
 #include "kivdock/qt/picture_conversion.h"
 #include "kivdock/qt/qt_platform.h"
@@ -28,7 +29,7 @@ class DockView;
 //
 // The widget is the dock's event sink: it passes each event to the host's sink (setEventSink)
 // first, which may change the arguments, and then emits the matching signal.
-class KivDockWidget : public QWidget, private kiv::KivDockEvents {
+class KIVDOCK_QT_EXPORT KivDockWidget : public QWidget, private kiv::KivDockEvents {
   Q_OBJECT
 
  public:

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "kivdock/platform.h"
+#include "kivdock/qt/export.h"
 
 namespace kiv::qt {
 
-class QtPlatform : public kiv::Platform {
+class KIVDOCK_QT_EXPORT QtPlatform : public kiv::Platform {
  public:
   // Interactive shows message boxes and runs title drags; Recording only records both, for tests
   // and for runs without a display. Automatic is Recording on the offscreen and minimal platforms.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "kivdock/qt/export.h"
 #include "kivdock/shared_services.h"
 
 class QSettings;
@@ -20,7 +21,7 @@ namespace kiv::qt {
 // destruction. It writes a temporary file and renames it over the old one (QSaveFile), so a crash
 // or kill at any moment leaves either the old or the new complete file. A whole save of the
 // dock, many WriteSetting calls inside one call of the dock, therefore lands in one file write.
-class SettingsServices : public kiv::SharedServices {
+class KIVDOCK_QT_EXPORT SettingsServices : public kiv::SharedServices {
  public:
   // The application's settings (QCoreApplication's organisation and application names).
   SettingsServices();
