@@ -84,7 +84,7 @@ class KIVDOCK_EXPORT Elements {
   friend class detail::DockCore;
   static constexpr int kArrays = 13;
 
-  explicit Elements(detail::ElementHost* host);
+  KIVDOCK_NO_EXPORT explicit Elements(detail::ElementHost* host);  // the dock creates them
   Element& at(ElementArray array, std::int16_t k) const;
   // Creates element k of an array as a hidden copy of its template, in the template's container.
   Element& create(ElementArray array, std::int16_t k);
