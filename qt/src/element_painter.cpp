@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "conversions.h"
+#include "drawing_painter.h"
+#include "kivdock/qt/icons.h"
 
 namespace kiv::qt::detail {
 
@@ -12,33 +14,14 @@ namespace {
 
 int scaleFor(qreal ratio) { return std::max(1, static_cast<int>(std::ceil(ratio - 0.01))); }
 
-QRgb rgbOf(std::int32_t colour, const QPalette& palette) {
-  const auto v = static_cast<std::uint32_t>(colour);
-  if (v & 0x80000000u) return toQColor(colour, palette).rgb();
-  return 0xFF000000u | (v & 0xFFu) << 16 | (v & 0xFF00u) | (v >> 16 & 0xFFu);
-}
-
 }  // namespace
 
-QImage ElementPainter::boxImage(const PictureBox& box, const QPalette& palette) {
-  const int w = box.imageWidthPx(), h = box.imageHeightPx();
-  const auto& pixels = box.imagePixels();
-  if (w <= 0 || h <= 0 || pixels.size() < static_cast<std::size_t>(w) * h) return QImage();
-  QImage image(w, h, QImage::Format_RGB32);
-  for (int y = 0; y < h; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    const std::int32_t* source = pixels.data() + static_cast<std::size_t>(y) * w;
-    for (int x = 0; x < w; ++x) line[x] = rgbOf(source[x], palette);
-  }
-  return image;
-}
-
 void ElementPainter::paintBox(QPainter& painter, const QRect& area, const PictureBox& box,
-                              const QImage& drawing, const std::vector<Element*>& windowless,
-                              const QPalette& palette, qreal ratio) {
+                              const std::vector<Element*>& windowless, const QPalette& palette,
+                              qreal ratio) {
   // The whole widget: its rounded edges may reach a little past the box's own extent.
   painter.fillRect(area, toQColor(box.BackColor(), palette));
-  if (!drawing.isNull()) painter.drawImage(QPointF(0, 0), drawing);
+  paintDrawing(painter, box, palette, ratio);
 
   std::vector<Element*> shown;
   for (Element* e : windowless) {
@@ -101,6 +84,12 @@ void ElementPainter::paintLabel(QPainter& painter, const Label& label, const QPa
 void ElementPainter::paintImage(QPainter& painter, const Image& image, qreal ratio) {
   const auto picture = image.Picture();
   if (!picture) return;
+  // An icon given through Qt is drawn from the icon itself, at the screen's ratio.
+  const QPixmap icon = iconPixmap(*picture, ratio);
+  if (!icon.isNull()) {
+    painter.drawPixmap(QPointF(pixelsF(image.Left()), pixelsF(image.Top())), icon);
+    return;
+  }
   const QImage drawn = pictureImage(picture, ratio);
   if (drawn.isNull()) return;
   const QRectF target(pixelsF(image.Left()), pixelsF(image.Top()), picture->WidthPx,

@@ -19,13 +19,9 @@ namespace kiv::qt::detail {
 
 class ElementPainter {
  public:
-  // The persistent drawing of a picture box as an image, one pixel per 15 twips.
-  static QImage boxImage(const PictureBox& box, const QPalette& palette);
-
   // Paints what a picture box shows: back colour, drawing, then its windowless elements in
-  // stacking order. `drawing` is the box's image from boxImage; `area` is the widget's
-  // rectangle, which the back colour fills.
-  void paintBox(QPainter& painter, const QRect& area, const PictureBox& box, const QImage& drawing,
+  // stacking order. `area` is the widget's rectangle, which the back colour fills.
+  void paintBox(QPainter& painter, const QRect& area, const PictureBox& box,
                 const std::vector<Element*>& windowless, const QPalette& palette, qreal ratio);
   void paintLine(QPainter& painter, const QLineF& line, const QColor& colour);
 

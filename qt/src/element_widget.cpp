@@ -22,10 +22,7 @@ void ElementWidget::bind(PictureBox* box) {
   if (box_) applyBoxCursor();
 }
 
-void ElementWidget::drawingChanged() {
-  drawingStale_ = true;
-  update();
-}
+void ElementWidget::drawingChanged() { update(); }
 
 void ElementWidget::applyBoxCursor() {
   if (!box_) return;
@@ -40,12 +37,8 @@ void ElementWidget::applyBoxCursor() {
 
 void ElementWidget::paintEvent(QPaintEvent*) {
   if (!box_) return;
-  if (drawingStale_) {
-    drawing_ = ElementPainter::boxImage(*box_, palette());
-    drawingStale_ = false;
-  }
   QPainter painter(this);
-  view_.painter().paintBox(painter, rect(), *box_, drawing_, view_.windowlessIn(*box_), palette(),
+  view_.painter().paintBox(painter, rect(), *box_, view_.windowlessIn(*box_), palette(),
                            devicePixelRatioF());
 }
 
