@@ -10,15 +10,9 @@ namespace kiv::qt::detail {
 
 namespace {
 
-// Device pixel of a coordinate in twips, kept within a range QPainter handles.
-int devicePixel(float twips, qreal ratio) {
-  const double px = std::floor(static_cast<double>(twips) * ratio / kTwips);
-  return static_cast<int>(std::clamp(px, -1.0e6, 1.0e6));
-}
-
-// A device rectangle, half-open, in the painter's logical coordinates.
-QRectF logical(int left, int top, int right, int bottom, qreal ratio) {
-  return QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio);
+int pixelOf(float twips) {
+  const double px = std::floor(static_cast<double>(twips) / kTwips);
+  return static_cast<int>(std::clamp(px, -1.0e5, 1.0e5));
 }
 
 }  // namespace
@@ -28,48 +22,46 @@ void paintDrawing(QPainter& painter, const PictureBox& box, const QPalette& pale
   if (ops.empty()) return;
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
-  const int thickness = std::max(1, static_cast<int>(std::floor(ratio)));
   for (const PictureBox::DrawOp& op : ops) {
-    const int clipRight = static_cast<int>(std::lround(op.clipWidthPx * ratio));
-    const int clipBottom = static_cast<int>(std::lround(op.clipHeightPx * ratio));
-    const int ax = devicePixel(op.x1, ratio), ay = devicePixel(op.y1, ratio);
-    const int bx = devicePixel(op.x2, ratio), by = devicePixel(op.y2, ratio);
+    if (op.left > op.right || op.top > op.bottom) continue;
     const QColor colour = toQColor(op.color, palette);
-    int left = std::min(ax, bx), top = std::min(ay, by);
-    int right = std::max(ax, bx) + 1, bottom = std::max(ay, by) + 1;
-    if (!op.filledBox) {
-      if (ay == by) {
-        // Horizontal: from the first point up to, not including, the last.
-        left = ax < bx ? ax : bx + 1;
-        right = ax < bx ? bx : ax + 1;
-        bottom = top + thickness;
-      } else if (ax == bx) {
-        top = ay < by ? ay : by + 1;
-        bottom = ay < by ? by : ay + 1;
-        right = left + thickness;
-      } else {
-        painter.save();
-        painter.setClipRect(logical(0, 0, clipRight, clipBottom, ratio), Qt::IntersectClip);
-        QPen pen(colour, thickness);
-        pen.setCosmetic(true);
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
-        const qreal half = thickness / 2.0;
-        painter.drawLine(QPointF((ax + half) / ratio, (ay + half) / ratio),
-                         QPointF((bx + half) / ratio, (by + half) / ratio));
-        painter.restore();
-        continue;
-      }
+    const int ax = pixelOf(op.x1), ay = pixelOf(op.y1), bx = pixelOf(op.x2), by = pixelOf(op.y2);
+    if (op.filledBox || ax == bx || ay == by) {
+      painter.fillRect(QRect(QPoint(op.left, op.top), QPoint(op.right, op.bottom)), colour);
+      continue;
     }
-    right = std::min(right, clipRight);
-    bottom = std::min(bottom, clipBottom);
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    if (left < right && top < bottom) {
-      painter.fillRect(logical(left, top, right, bottom, ratio), colour);
-    }
+    // A slanted line through pixel centres; its last point is left out, as the core's is.
+    painter.save();
+    painter.setClipRect(QRect(0, 0, op.clipWidthPx, op.clipHeightPx), Qt::IntersectClip);
+    QPen pen(colour, std::max(1.0, std::floor(ratio)));
+    pen.setCosmetic(true);
+    pen.setCapStyle(Qt::SquareCap);
+    painter.setPen(pen);
+    const QPointF from(ax + 0.5, ay + 0.5), to(bx + 0.5, by + 0.5);
+    const QPointF step = (to - from) / std::max(std::abs(bx - ax), std::abs(by - ay));
+    painter.drawLine(from, to - step);
+    painter.restore();
   }
   painter.restore();
+}
+
+const QImage& DrawingCache::imageFor(const PictureBox& box, QSize size, const QPalette& palette,
+                                     qreal ratio) {
+  if (box.drawing().empty() || size.isEmpty()) {
+    image_ = QImage();
+    stale_ = true;
+    return image_;
+  }
+  const QSize pixels(static_cast<int>(std::ceil(size.width() * ratio)),
+                     static_cast<int>(std::ceil(size.height() * ratio)));
+  if (!stale_ && image_.size() == pixels && image_.devicePixelRatio() == ratio) return image_;
+  if (image_.size() != pixels) image_ = QImage(pixels, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
+  image_.fill(toQColor(box.BackColor(), palette));
+  QPainter painter(&image_);
+  paintDrawing(painter, box, palette, ratio);
+  stale_ = false;
+  return image_;
 }
 
 }  // namespace kiv::qt::detail

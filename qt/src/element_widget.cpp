@@ -22,7 +22,10 @@ void ElementWidget::bind(PictureBox* box) {
   if (box_) applyBoxCursor();
 }
 
-void ElementWidget::drawingChanged() { update(); }
+void ElementWidget::drawingChanged() {
+  drawing_.invalidate();
+  update();
+}
 
 void ElementWidget::applyBoxCursor() {
   if (!box_) return;
@@ -38,8 +41,10 @@ void ElementWidget::applyBoxCursor() {
 void ElementWidget::paintEvent(QPaintEvent*) {
   if (!box_) return;
   QPainter painter(this);
-  view_.painter().paintBox(painter, rect(), *box_, view_.windowlessIn(*box_), palette(),
-                           devicePixelRatioF());
+  const qreal ratio = devicePixelRatioF();
+  const QImage& drawing = drawing_.imageFor(*box_, size(), palette(), ratio);
+  view_.painter().paintBox(painter, rect(), *box_, drawing, view_.windowlessIn(*box_), palette(),
+                           ratio);
 }
 
 void ElementWidget::mousePressEvent(QMouseEvent* event) {
@@ -77,6 +82,7 @@ void ElementWidget::dropEvent(QDropEvent* event) {
 }
 
 bool ElementWidget::event(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) drawing_.invalidate();
   if (event->type() == QEvent::ToolTip && box_) {
     view_.input().showToolTip(*this, *box_, *static_cast<QHelpEvent*>(event));
     return true;

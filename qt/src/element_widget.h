@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "drawing_painter.h"
 #include "kivdock/kivdock.h"
 
 namespace kiv::qt::detail {
@@ -37,6 +38,7 @@ class ElementWidget : public QWidget {
  private:
   DockView& view_;
   PictureBox* box_ = nullptr;
+  DrawingCache drawing_;
 };
 
 }  // namespace kiv::qt::detail

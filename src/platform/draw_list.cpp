@@ -51,14 +51,15 @@ bool trimBox(Op& op, const PixelRect& cover) {
   float& highX = op.x1 <= op.x2 ? op.x2 : op.x1;
   float& lowY = op.y1 <= op.y2 ? op.y1 : op.y2;
   float& highY = op.y1 <= op.y2 ? op.y2 : op.y1;
+  PixelRect left = own;
   if (cover.top <= own.top && cover.bottom >= own.bottom) {
-    if (cover.left <= own.left) lowX = edgeTwips(cover.right + 1);
-    if (cover.right >= own.right) highX = edgeTwips(cover.left - 1);
+    if (cover.left <= own.left) lowX = edgeTwips(left.left = cover.right + 1);
+    if (cover.right >= own.right) highX = edgeTwips(left.right = cover.left - 1);
   } else if (cover.left <= own.left && cover.right >= own.right) {
-    if (cover.top <= own.top) lowY = edgeTwips(cover.bottom + 1);
-    if (cover.bottom >= own.bottom) highY = edgeTwips(cover.top - 1);
+    if (cover.top <= own.top) lowY = edgeTwips(left.top = cover.bottom + 1);
+    if (cover.bottom >= own.bottom) highY = edgeTwips(left.bottom = cover.top - 1);
   }
-  measure(op);
+  keep(op, left);
   return true;
 }
 
@@ -75,7 +76,7 @@ bool joined(Op& previous, const Op& next) {
   const float highX = std::max({previous.x1, previous.x2, next.x1, next.x2});
   previous.x1 = lowX;
   previous.x2 = highX;
-  measure(previous);
+  keep(previous, PixelRect{std::min(a.left, b.left), a.top, std::max(a.right, b.right), a.bottom});
   return true;
 }
 
@@ -86,17 +87,11 @@ int pixelOf(float twips) {
   return static_cast<int>(std::clamp(px, -kFarPx, kFarPx));
 }
 
-float keptNear(float twips, int limitPx) {
-  const int px = pixelOf(twips);
-  if (px < -1) return edgeTwips(-1);
-  if (px > limitPx) return edgeTwips(limitPx);
-  return twips;
-}
-
 PixelRect extentOf(const Op& op) { return PixelRect{op.left, op.top, op.right, op.bottom}; }
 
-void measure(Op& op) {
-  const PixelRect r = pixelsOf(op);
+void measure(Op& op) { keep(op, pixelsOf(op)); }
+
+void keep(Op& op, const PixelRect& r) {
   auto small = [](int v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); };
   op.left = small(r.left);
   op.top = small(r.top);
@@ -105,7 +100,10 @@ void measure(Op& op) {
 }
 
 PixelRect pixelsOf(const Op& op) {
-  const int ax = pixelOf(op.x1), ay = pixelOf(op.y1), bx = pixelOf(op.x2), by = pixelOf(op.y2);
+  return pixelsOf(op, pixelOf(op.x1), pixelOf(op.y1), pixelOf(op.x2), pixelOf(op.y2));
+}
+
+PixelRect pixelsOf(const Op& op, int ax, int ay, int bx, int by) {
   PixelRect r{std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by)};
   if (!op.filledBox) {
     // A line leaves out its last point.
@@ -140,19 +138,47 @@ bool covers(const Op& op, int px, int py) {
   return false;
 }
 
-void appendOp(std::vector<Op>& list, Op op) {
-  measure(op);
+Op makeOp(float x1, float y1, float x2, float y2, std::int32_t color, bool filledBox, int widthPx,
+          int heightPx) {
+  // Far-away corners are kept just beyond the box, as whole pixels, so lines keep their slope.
+  auto near = [](float& twips, int limitPx) {
+    const int px = pixelOf(twips);
+    if (px >= -1 && px <= limitPx) return px;
+    const int kept = px < -1 ? -1 : limitPx;
+    twips = edgeTwips(kept);
+    return kept;
+  };
+  Op op{};
+  const int ax = near(x1, widthPx), ay = near(y1, heightPx);
+  const int bx = near(x2, widthPx), by = near(y2, heightPx);
+  op.x1 = x1;
+  op.y1 = y1;
+  op.x2 = x2;
+  op.y2 = y2;
+  op.color = color;
+  op.clipWidthPx = static_cast<std::uint16_t>(widthPx);
+  op.clipHeightPx = static_cast<std::uint16_t>(heightPx);
+  op.filledBox = filledBox;
+  keep(op, pixelsOf(op, ax, ay, bx, by));
+  return op;
+}
+
+void appendOp(std::vector<Op>& list, const Op& op) {
   const PixelRect extent = extentOf(op);
   if (extent.empty()) return;
   if (isSolid(op)) {
     std::size_t kept = 0;
-    for (Op& earlier : list) {
-      if (!earlier.filledBox && isSolid(earlier) && overlap(extentOf(earlier), extent)) {
-        makeBox(earlier);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      Op& earlier = list[i];
+      if (earlier.left <= extent.right && extent.left <= earlier.right &&
+          earlier.top <= extent.bottom && extent.top <= earlier.bottom) {
+        if (!earlier.filledBox && isSolid(earlier)) makeBox(earlier);
+        const bool gone =
+            earlier.filledBox ? !trimBox(earlier, extent) : inside(extentOf(earlier), extent);
+        if (gone) continue;
       }
-      const bool gone =
-          earlier.filledBox ? !trimBox(earlier, extent) : inside(extentOf(earlier), extent);
-      if (!gone) list[kept++] = earlier;
+      if (kept != i) list[kept] = earlier;
+      ++kept;
     }
     list.resize(kept);
   }
@@ -161,14 +187,19 @@ void appendOp(std::vector<Op>& list, Op op) {
 }
 
 void clipOps(std::vector<Op>& list, int widthPx, int heightPx) {
+  std::size_t kept = 0;
   for (Op& op : list) {
     op.clipWidthPx = static_cast<std::uint16_t>(std::min<int>(op.clipWidthPx, widthPx));
     op.clipHeightPx = static_cast<std::uint16_t>(std::min<int>(op.clipHeightPx, heightPx));
-    measure(op);
+    // The pixels kept so far are within the old clip, so the new clip only cuts them.
+    PixelRect r = extentOf(op);
+    r.right = std::min(r.right, widthPx - 1);
+    r.bottom = std::min(r.bottom, heightPx - 1);
+    if (r.empty()) continue;
+    keep(op, r);
+    list[kept++] = op;
   }
-  list.erase(
-      std::remove_if(list.begin(), list.end(), [](const Op& op) { return extentOf(op).empty(); }),
-      list.end());
+  list.resize(kept);
 }
 
 }  // namespace kiv::detail

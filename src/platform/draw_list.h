@@ -16,14 +16,19 @@ struct PixelRect {
 
 // The pixel column or row of a coordinate in twips.
 int pixelOf(float twips);
-// The coordinate moved to just beyond a box `limitPx` pixels long if it lies further out, so
-// that the operation covers the same pixels and stays cheap to walk.
-float keptNear(float twips, int limitPx);
+
+// An operation drawn on a box of the size in pixels. A corner far outside the box is moved to
+// the pixel just beyond it, so the operation covers the same pixels and stays cheap to walk.
+PictureBox::DrawOp makeOp(float x1, float y1, float x2, float y2, std::int32_t color,
+                          bool filledBox, int widthPx, int heightPx);
 
 // The pixels an operation may cover, within its clip. For a line that is neither horizontal nor
-// vertical, this is the rectangle around it. pixelsOf works it out from the coordinates,
-// measure keeps it in the operation, extentOf reads what was kept.
+// vertical, this is the rectangle around it. pixelsOf works it out from the coordinates (or
+// from its corners' pixels), keep stores it in the operation, measure does both, extentOf reads
+// what was stored.
 PixelRect pixelsOf(const PictureBox::DrawOp& op);
+PixelRect pixelsOf(const PictureBox::DrawOp& op, int ax, int ay, int bx, int by);
+void keep(PictureBox::DrawOp& op, const PixelRect& extent);
 void measure(PictureBox::DrawOp& op);
 PixelRect extentOf(const PictureBox::DrawOp& op);
 // Whether the operation colours every pixel of its extent.
@@ -34,7 +39,7 @@ bool covers(const PictureBox::DrawOp& op, int px, int py);
 // Appends the operation, dropping or trimming earlier ones it paints over and joining it to the
 // previous box when both have the same colour and rows. An operation that covers no pixel is
 // not kept.
-void appendOp(std::vector<PictureBox::DrawOp>& list, PictureBox::DrawOp op);
+void appendOp(std::vector<PictureBox::DrawOp>& list, const PictureBox::DrawOp& op);
 // The box became smaller: the operations are clipped to its new size.
 void clipOps(std::vector<PictureBox::DrawOp>& list, int widthPx, int heightPx);
 

@@ -106,16 +106,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color
   if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) return;
   fitDrawing();
   if (drawnW_ == 0 || drawnH_ == 0) return;
-  DrawOp op{};
-  op.x1 = detail::keptNear(x1, drawnW_);
-  op.y1 = detail::keptNear(y1, drawnH_);
-  op.x2 = detail::keptNear(x2, drawnW_);
-  op.y2 = detail::keptNear(y2, drawnH_);
-  op.color = color;
-  op.clipWidthPx = static_cast<std::uint16_t>(drawnW_);
-  op.clipHeightPx = static_cast<std::uint16_t>(drawnH_);
-  op.filledBox = filledBox;
-  detail::appendOp(drawing_, op);
+  detail::appendOp(drawing_, detail::makeOp(x1, y1, x2, y2, color, filledBox, drawnW_, drawnH_));
   drawingChanged();
 }
 
