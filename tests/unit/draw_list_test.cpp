@@ -227,6 +227,10 @@ TEST(DrawList, RepaintedTitlesKeepShortListsAndReportOncePerPaint) {
   counter.drawings = 0;
   bar->setTitleBackColorEnd(0x0000FF);  // one repaint of the title
   EXPECT_EQ(counter.drawings, 1);
+  const auto before = title.Point(1000, 100);
+  dock->ShowElement(9999);  // a layout pass that changes nothing the title shows
+  EXPECT_EQ(counter.drawings, 1);
+  EXPECT_EQ(title.Point(1000, 100), before);
   dock->elements().setObserver(nullptr);
   dock.reset();
   kiv::resetSharedServices();
