@@ -21,6 +21,29 @@ PixelRect clipped(PixelRect r, const Op& op) {
   return r;
 }
 
+// Stores the pixels an operation covers in it.
+void keep(Op& op, const PixelRect& r) {
+  auto small = [](int v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); };
+  op.left = small(r.left);
+  op.top = small(r.top);
+  op.right = small(r.right);
+  op.bottom = small(r.bottom);
+}
+
+// The pixels an operation covers, from the pixels of its corners.
+PixelRect pixelsOf(const Op& op, int ax, int ay, int bx, int by) {
+  PixelRect r{std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by)};
+  if (!op.filledBox) {
+    // A line leaves out its last point.
+    if (ax == bx && ay == by) return PixelRect{};
+    if (ay == by && ax < bx) r.right = bx - 1;
+    if (ay == by && ax > bx) r.left = bx + 1;
+    if (ax == bx && ay < by) r.bottom = by - 1;
+    if (ax == bx && ay > by) r.top = by + 1;
+  }
+  return clipped(r, op);
+}
+
 bool inside(const PixelRect& inner, const PixelRect& outer) {
   return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
          inner.bottom <= outer.bottom;
@@ -88,33 +111,6 @@ int pixelOf(float twips) {
 }
 
 PixelRect extentOf(const Op& op) { return PixelRect{op.left, op.top, op.right, op.bottom}; }
-
-void measure(Op& op) { keep(op, pixelsOf(op)); }
-
-void keep(Op& op, const PixelRect& r) {
-  auto small = [](int v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); };
-  op.left = small(r.left);
-  op.top = small(r.top);
-  op.right = small(r.right);
-  op.bottom = small(r.bottom);
-}
-
-PixelRect pixelsOf(const Op& op) {
-  return pixelsOf(op, pixelOf(op.x1), pixelOf(op.y1), pixelOf(op.x2), pixelOf(op.y2));
-}
-
-PixelRect pixelsOf(const Op& op, int ax, int ay, int bx, int by) {
-  PixelRect r{std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by)};
-  if (!op.filledBox) {
-    // A line leaves out its last point.
-    if (ax == bx && ay == by) return PixelRect{};
-    if (ay == by && ax < bx) r.right = bx - 1;
-    if (ay == by && ax > bx) r.left = bx + 1;
-    if (ax == bx && ay < by) r.bottom = by - 1;
-    if (ax == bx && ay > by) r.top = by + 1;
-  }
-  return clipped(r, op);
-}
 
 bool isSolid(const Op& op) {
   return op.filledBox || pixelOf(op.x1) == pixelOf(op.x2) || pixelOf(op.y1) == pixelOf(op.y2);

@@ -22,14 +22,8 @@ int pixelOf(float twips);
 PictureBox::DrawOp makeOp(float x1, float y1, float x2, float y2, std::int32_t color,
                           bool filledBox, int widthPx, int heightPx);
 
-// The pixels an operation may cover, within its clip. For a line that is neither horizontal nor
-// vertical, this is the rectangle around it. pixelsOf works it out from the coordinates (or
-// from its corners' pixels), keep stores it in the operation, measure does both, extentOf reads
-// what was stored.
-PixelRect pixelsOf(const PictureBox::DrawOp& op);
-PixelRect pixelsOf(const PictureBox::DrawOp& op, int ax, int ay, int bx, int by);
-void keep(PictureBox::DrawOp& op, const PixelRect& extent);
-void measure(PictureBox::DrawOp& op);
+// The pixels an operation may cover, within its clip, as kept in it. For a line that is neither
+// horizontal nor vertical, this is the rectangle around it.
 PixelRect extentOf(const PictureBox::DrawOp& op);
 // Whether the operation colours every pixel of its extent.
 bool isSolid(const PictureBox::DrawOp& op);
