@@ -1,5 +1,6 @@
 // The icons given through Qt, kept with the pictures that stand for them in the dock. Everything
 // runs on the GUI thread; an entry goes once its picture is released.
+#include <QCoreApplication>
 #include <QPainter>
 #include <cmath>
 #include <unordered_map>
@@ -22,6 +23,9 @@ std::unordered_map<const kiv::Picture*, StoredIcon>& store() {
   static std::unordered_map<const kiv::Picture*, StoredIcon> icons;
   return icons;
 }
+
+// The icons and pixmaps go with the application, not after it.
+void clearStore() { store().clear(); }
 
 void forgetReleased() {
   auto& icons = store();
@@ -46,6 +50,11 @@ std::shared_ptr<kiv::Picture> iconPicture(const QIcon& icon, QSize size) {
   }
   auto picture = toPicture(image);
   forgetReleased();
+  static const bool cleared = [] {
+    if (QCoreApplication::instance()) qAddPostRoutine(clearStore);
+    return true;
+  }();
+  (void)cleared;
   store()[picture.get()] = StoredIcon{picture, icon, QPixmap(), 0};
   return picture;
 }
