@@ -23,9 +23,10 @@ int pixelsFor(float twips) {
 PictureBox::PaintScope::PaintScope(PictureBox& box) : box_(box) { ++box_.paintDepth_; }
 
 PictureBox::PaintScope::PaintScope(PictureBox& box, const PaintInputs& inputs) : box_(box) {
+  // Inside another paint, this one is part of it and draws as that paint does.
+  if (box_.paintDepth_++ > 0) return;
   done_ = box.lastPaintShown_ && box.lastPaint_ == inputs && box.lastPaintW_ == box.Width() &&
           box.lastPaintH_ == box.Height();
-  ++box_.paintDepth_;
   if (done_) return;
   // Whatever this paint draws is what these inputs give, unless something else draws as well.
   box.lastPaint_ = inputs;
