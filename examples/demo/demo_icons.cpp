@@ -4,8 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "kivdock/qt/picture_conversion.h"
-
 namespace demo {
 
 namespace {
@@ -138,10 +136,6 @@ QImage render(IconKind kind, int size) {
 }
 
 }  // namespace
-
-std::shared_ptr<kiv::Picture> barIcon(IconKind kind) {
-  return kiv::qt::toPicture(render(kind, 16));
-}
 
 QIcon actionIcon(IconKind kind) {
   QIcon icon;

@@ -13,6 +13,7 @@
 
 #include "demo_icons.h"
 #include "demo_panels.h"
+#include "kivdock/qt/icons.h"
 
 namespace demo {
 
@@ -74,7 +75,7 @@ void DemoWindow::buildBars() {
     bar->setKey(design.key);
     bar->setTitle(design.title);
     bar->setTitleRight(design.right);
-    bar->setIcon(barIcon(design.icon));
+    kiv::qt::setIcon(*bar, actionIcon(design.icon));  // drawn sharp at any pixel ratio
     bar->setCanMove(design.canMove);
     bar->setCanExpand(design.canExpand);
     bar->setAllowResize(design.resizable);

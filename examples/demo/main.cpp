@@ -1,5 +1,7 @@
 // The KivDocking5 demo: a window whose central area is a dock with six bars. With no display it
 // runs on Qt's offscreen platform, writes screenshots of the dock's states to out/ and exits.
+// `--scale 2` runs it at that device pixel ratio; the screenshots are then named
+// kivdock-*@2x.png and have twice as many pixels each way.
 #include <QApplication>
 #include <QDir>
 #include <QScrollBar>
@@ -24,9 +26,22 @@ void settle(demo::DemoWindow& window) {
   }
 }
 
+// The scale asked for with --scale: 0 when none was, -1 when its value is not a positive number.
+double scaleArgument(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (QByteArray(argv[i]) != "--scale") continue;
+    const double scale = i + 1 < argc ? QByteArray(argv[i + 1]).toDouble() : 0;
+    return scale > 0 && scale <= 8 ? scale : -1;
+  }
+  return 0;
+}
+
 QString shoot(demo::DemoWindow& window, const QString& name) {
   settle(window);
-  const QString path = QDir("out").filePath(name);
+  const qreal ratio = window.devicePixelRatioF();
+  const QString scaled =
+      ratio == 1 ? name : QString(name).replace(".png", QString("@%1x.png").arg(ratio));
+  const QString path = QDir("out").filePath(scaled);
   window.grab().save(path);
   return path;
 }
@@ -59,6 +74,13 @@ int screenshotTour(demo::DemoWindow& window) {
 int main(int argc, char** argv) {
   if (noDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  const double scale = scaleArgument(argc, argv);
+  if (scale > 0) {
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+  } else if (scale < 0) {
+    std::fprintf(stderr, "usage: kivdock_demo [--scale <device pixel ratio>]\n");
+    return 2;
   }
   QApplication app(argc, argv);
   QApplication::setOrganizationName("KivDocking5");

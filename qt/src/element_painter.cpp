@@ -5,40 +5,30 @@
 #include <cmath>
 
 #include "conversions.h"
+#include "kivdock/qt/icons.h"
 
 namespace kiv::qt::detail {
 
 namespace {
 
+bool sameFont(const Font& a, const Font& b) {
+  return a.Name == b.Name && a.Size == b.Size && a.Bold == b.Bold && a.Italic == b.Italic &&
+         a.Underline == b.Underline;
+}
+
 int scaleFor(qreal ratio) { return std::max(1, static_cast<int>(std::ceil(ratio - 0.01))); }
 
-QRgb rgbOf(std::int32_t colour, const QPalette& palette) {
-  const auto v = static_cast<std::uint32_t>(colour);
-  if (v & 0x80000000u) return toQColor(colour, palette).rgb();
-  return 0xFF000000u | (v & 0xFFu) << 16 | (v & 0xFF00u) | (v >> 16 & 0xFFu);
-}
-
 }  // namespace
-
-QImage ElementPainter::boxImage(const PictureBox& box, const QPalette& palette) {
-  const int w = box.imageWidthPx(), h = box.imageHeightPx();
-  const auto& pixels = box.imagePixels();
-  if (w <= 0 || h <= 0 || pixels.size() < static_cast<std::size_t>(w) * h) return QImage();
-  QImage image(w, h, QImage::Format_RGB32);
-  for (int y = 0; y < h; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    const std::int32_t* source = pixels.data() + static_cast<std::size_t>(y) * w;
-    for (int x = 0; x < w; ++x) line[x] = rgbOf(source[x], palette);
-  }
-  return image;
-}
 
 void ElementPainter::paintBox(QPainter& painter, const QRect& area, const PictureBox& box,
                               const QImage& drawing, const std::vector<Element*>& windowless,
                               const QPalette& palette, qreal ratio) {
   // The whole widget: its rounded edges may reach a little past the box's own extent.
-  painter.fillRect(area, toQColor(box.BackColor(), palette));
-  if (!drawing.isNull()) painter.drawImage(QPointF(0, 0), drawing);
+  if (drawing.isNull()) {
+    painter.fillRect(area, toQColor(box.BackColor(), palette));
+  } else {
+    painter.drawImage(area.topLeft(), drawing);
+  }
 
   std::vector<Element*> shown;
   for (Element* e : windowless) {
@@ -67,40 +57,65 @@ void ElementPainter::paintBox(QPainter& painter, const QRect& area, const Pictur
   }
 }
 
-// A one-pixel line on pixel centres, so it is crisp at any pixel ratio.
+// A one-pixel line on pixel centres, so it is crisp at any pixel ratio. A horizontal or vertical
+// one is the row or column of pixels it passes, filled: much cheaper than a stroked line.
 void ElementPainter::paintLine(QPainter& painter, const QLineF& line, const QColor& colour) {
+  if (line.y1() == line.y2()) {
+    painter.fillRect(
+        QRectF(std::min(line.x1(), line.x2()), std::floor(line.y1()), std::abs(line.dx()), 1),
+        colour);
+    return;
+  }
+  if (line.x1() == line.x2()) {
+    painter.fillRect(
+        QRectF(std::floor(line.x1()), std::min(line.y1(), line.y2()), 1, std::abs(line.dy())),
+        colour);
+    return;
+  }
   painter.save();
   QPen pen(colour);
   pen.setWidthF(1.0);
   pen.setCapStyle(Qt::FlatCap);
   painter.setPen(pen);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  auto centre = [](qreal v) { return std::floor(v) + 0.5; };
-  QLineF l = line;
-  if (l.y1() == l.y2()) l = QLineF(l.x1(), centre(l.y1()), l.x2(), centre(l.y2()));
-  if (l.x1() == l.x2()) l = QLineF(centre(l.x1()), l.y1(), centre(l.x2()), l.y2());
-  painter.drawLine(l);
+  painter.drawLine(line);
   painter.restore();
 }
 
+// A caption is laid out once and drawn from that layout until its text or font changes.
 void ElementPainter::paintLabel(QPainter& painter, const Label& label, const QPalette& palette) {
   if (label.Caption().empty()) return;
+  auto it = texts_.find(&label);
+  if (it == texts_.end() || it->second.caption != label.Caption() ||
+      !sameFont(it->second.font, label.font())) {
+    if (texts_.size() > 4096) texts_.clear();
+    CachedText made{label.Caption(), label.font(), toQFont(label.font()),
+                    QStaticText(toQString(label.Caption()))};
+    made.text.setTextFormat(Qt::PlainText);
+    made.text.prepare(QTransform(), made.qfont);
+    it = texts_.insert_or_assign(&label, std::move(made)).first;
+  }
+  const CachedText& cached = it->second;
+  qreal x = pixelsF(label.Left());
+  const qreal width = pixelsF(label.Width()), textWidth = cached.text.size().width();
+  if (label.Alignment() == Label::kAlignRight) x += width - textWidth;
+  if (label.Alignment() == Label::kAlignCenter) x += (width - textWidth) / 2;
   painter.save();
-  painter.setFont(toQFont(label.font()));
+  painter.setFont(cached.qfont);
   painter.setPen(toQColor(label.ForeColor(), palette));
-  int align = Qt::AlignLeft;
-  if (label.Alignment() == Label::kAlignRight) align = Qt::AlignRight;
-  if (label.Alignment() == Label::kAlignCenter) align = Qt::AlignHCenter;
-  const QRectF rect(pixelsF(label.Left()), pixelsF(label.Top()), pixelsF(label.Width()),
-                    pixelsF(label.Height()));
-  painter.drawText(rect, align | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-                   toQString(label.Caption()));
+  painter.drawStaticText(QPointF(x, pixelsF(label.Top())), cached.text);
   painter.restore();
 }
 
 void ElementPainter::paintImage(QPainter& painter, const Image& image, qreal ratio) {
   const auto picture = image.Picture();
   if (!picture) return;
+  // An icon given through Qt is drawn from the icon itself, at the screen's ratio.
+  const QPixmap icon = iconPixmap(*picture, ratio);
+  if (!icon.isNull()) {
+    painter.drawPixmap(QPointF(pixelsF(image.Left()), pixelsF(image.Top())), icon);
+    return;
+  }
   const QImage drawn = pictureImage(picture, ratio);
   if (drawn.isNull()) return;
   const QRectF target(pixelsF(image.Left()), pixelsF(image.Top()), picture->WidthPx,

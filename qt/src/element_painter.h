@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QStaticText>
 #include <map>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -19,12 +21,9 @@ namespace kiv::qt::detail {
 
 class ElementPainter {
  public:
-  // The persistent drawing of a picture box as an image, one pixel per 15 twips.
-  static QImage boxImage(const PictureBox& box, const QPalette& palette);
-
   // Paints what a picture box shows: back colour, drawing, then its windowless elements in
-  // stacking order. `drawing` is the box's image from boxImage; `area` is the widget's
-  // rectangle, which the back colour fills.
+  // stacking order. `area` is the widget's rectangle; `drawing` is the box's back colour and
+  // drawing over all of it (from a DrawingCache), or null to fill the area with the back colour.
   void paintBox(QPainter& painter, const QRect& area, const PictureBox& box, const QImage& drawing,
                 const std::vector<Element*>& windowless, const QPalette& palette, qreal ratio);
   void paintLine(QPainter& painter, const QLineF& line, const QColor& colour);
@@ -42,6 +41,13 @@ class ElementPainter {
     QImage image;
   };
   std::unordered_map<const Picture*, Cached> pictures_;
+  struct CachedText {
+    std::string caption;
+    Font font;
+    QFont qfont;
+    QStaticText text;
+  };
+  std::unordered_map<const Label*, CachedText> texts_;
   std::map<std::pair<int, int>, QImage> builtins_;  // (picture, scale)
   struct CachedCursor {
     std::weak_ptr<Picture> picture;

@@ -23,7 +23,7 @@ void ElementWidget::bind(PictureBox* box) {
 }
 
 void ElementWidget::drawingChanged() {
-  drawingStale_ = true;
+  drawing_.invalidate();
   update();
 }
 
@@ -40,13 +40,11 @@ void ElementWidget::applyBoxCursor() {
 
 void ElementWidget::paintEvent(QPaintEvent*) {
   if (!box_) return;
-  if (drawingStale_) {
-    drawing_ = ElementPainter::boxImage(*box_, palette());
-    drawingStale_ = false;
-  }
   QPainter painter(this);
-  view_.painter().paintBox(painter, rect(), *box_, drawing_, view_.windowlessIn(*box_), palette(),
-                           devicePixelRatioF());
+  const qreal ratio = devicePixelRatioF();
+  const QImage& drawing = drawing_.imageFor(*box_, size(), palette(), ratio);
+  view_.painter().paintBox(painter, rect(), *box_, drawing, view_.windowlessIn(*box_), palette(),
+                           ratio);
 }
 
 void ElementWidget::mousePressEvent(QMouseEvent* event) {
@@ -84,6 +82,7 @@ void ElementWidget::dropEvent(QDropEvent* event) {
 }
 
 bool ElementWidget::event(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) drawing_.invalidate();
   if (event->type() == QEvent::ToolTip && box_) {
     view_.input().showToolTip(*this, *box_, *static_cast<QHelpEvent*>(event));
     return true;

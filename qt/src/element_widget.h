@@ -2,9 +2,9 @@
 // lies in it, and hands its input to the dock view's router.
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 
+#include "drawing_painter.h"
 #include "kivdock/kivdock.h"
 
 namespace kiv::qt::detail {
@@ -19,7 +19,7 @@ class ElementWidget : public QWidget {
 
   PictureBox* box() const { return box_; }
   void bind(PictureBox* box);
-  // The box's drawing changed: the image is converted again at the next paint.
+  // The box's drawing or back colour changed: it is painted again.
   void drawingChanged();
   // The box's own pointer, shown where no caption or image lies.
   void applyBoxCursor();
@@ -38,8 +38,7 @@ class ElementWidget : public QWidget {
  private:
   DockView& view_;
   PictureBox* box_ = nullptr;
-  QImage drawing_;
-  bool drawingStale_ = true;
+  DrawingCache drawing_;
 };
 
 }  // namespace kiv::qt::detail

@@ -5,6 +5,7 @@
 
 #include "kivdock/elements.h"
 #include "kivdock/platform.h"
+#include "platform/draw_list.h"
 #include "platform/failure.h"
 
 namespace kiv {
@@ -17,13 +18,33 @@ int pixelsFor(float twips) {
   const double px = std::nearbyint(static_cast<double>(twips) / kTwipsPerPixel);
   return static_cast<int>(std::clamp(px, 0.0, static_cast<double>(kMaxImagePx)));
 }
-
-// Pixel column or row of a coordinate, clamped to -1..limit so that far-away points stay cheap.
-int pixelAt(double twips, int limit) {
-  const double px = std::floor(twips / kTwipsPerPixel);
-  return static_cast<int>(std::clamp(px, -1.0, static_cast<double>(limit)));
-}
 }  // namespace
+
+PictureBox::PaintScope::PaintScope(PictureBox& box) : box_(box) { ++box_.paintDepth_; }
+
+PictureBox::PaintScope::PaintScope(PictureBox& box, const PaintInputs& inputs) : box_(box) {
+  // Inside another paint, this one is part of it and draws as that paint does.
+  if (box_.paintDepth_++ > 0) return;
+  done_ = box.lastPaintShown_ && box.lastPaint_ == inputs && box.lastPaintW_ == box.Width() &&
+          box.lastPaintH_ == box.Height();
+  if (done_) return;
+  // Whatever this paint draws is what these inputs give, unless something else draws as well.
+  box.lastPaint_ = inputs;
+  box.lastPaintW_ = box.Width();
+  box.lastPaintH_ = box.Height();
+  box.lastPaintShown_ = false;
+  box.repeatablePaint_ = true;
+}
+
+PictureBox::PaintScope::~PaintScope() {
+  if (--box_.paintDepth_ > 0) return;
+  if (box_.repeatablePaint_) box_.lastPaintShown_ = true;
+  box_.repeatablePaint_ = false;
+  if (!box_.paintChanged_) return;
+  box_.paintChanged_ = false;
+  // A failing observer must not escape a destructor.
+  detail::ignoreFailure([&] { box_.changed(ElementProperty::Drawing); });
+}
 
 PictureBox::PictureBox() : Element(ElementKind::PictureBox) {}
 
@@ -47,9 +68,11 @@ void PictureBox::containerChanged() {
 }
 
 void PictureBox::setBackColor(std::int32_t color) {
-  if (color == backColor_ && image_.empty()) return;
+  if (color == backColor_ && drawing_.empty()) return;
   backColor_ = color;
-  std::fill(image_.begin(), image_.end(), color);
+  lastPaintShown_ = false;
+  drawing_.clear();
+  drawing_.shrink_to_fit();
   changed(ElementProperty::BackColor);
 }
 
@@ -63,59 +86,42 @@ void PictureBox::ZOrder() {
   changed(ElementProperty::ZOrder);
 }
 
-void PictureBox::fitImage() {
+void PictureBox::fitDrawing() {
   const int w = pixelsFor(Width()), h = pixelsFor(Height());
-  if (w == imageW_ && h == imageH_) return;
-  std::vector<std::int32_t> next(static_cast<std::size_t>(w) * h, backColor_);
-  for (int y = 0; y < std::min(h, imageH_); ++y) {
-    std::copy_n(image_.begin() + static_cast<std::ptrdiff_t>(y) * imageW_, std::min(w, imageW_),
-                next.begin() + static_cast<std::ptrdiff_t>(y) * w);
+  if (w == drawnW_ && h == drawnH_) return;
+  if (w < drawnW_ || h < drawnH_) detail::clipOps(drawing_, w, h);
+  drawnW_ = w;
+  drawnH_ = h;
+}
+
+void PictureBox::drawingChanged() {
+  if (!repeatablePaint_) lastPaintShown_ = false;
+  if (paintDepth_ > 0) {
+    paintChanged_ = true;
+  } else {
+    changed(ElementProperty::Drawing);
   }
-  image_.swap(next);
-  imageW_ = w;
-  imageH_ = h;
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color, bool filledBox) {
   if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) return;
-  fitImage();
-  if (imageW_ == 0 || imageH_ == 0) return;
-  auto plot = [&](int x, int y) {
-    if (x >= 0 && y >= 0 && x < imageW_ && y < imageH_)
-      image_[static_cast<std::size_t>(y) * imageW_ + x] = color;
-  };
-  int ax = pixelAt(x1, imageW_), ay = pixelAt(y1, imageH_);
-  int bx = pixelAt(x2, imageW_), by = pixelAt(y2, imageH_);
-  if (filledBox) {
-    const int left = std::max(std::min(ax, bx), 0), right = std::min(std::max(ax, bx), imageW_ - 1);
-    const int top = std::max(std::min(ay, by), 0), bottom = std::min(std::max(ay, by), imageH_ - 1);
-    for (int y = top; y <= bottom; ++y) {
-      auto row = image_.begin() + static_cast<std::ptrdiff_t>(y) * imageW_;
-      std::fill(row + left, row + right + 1, color);
-    }
-  } else {
-    // A line leaves out its last point, as the platform's line drawing does.
-    const int dx = std::abs(bx - ax), dy = -std::abs(by - ay);
-    const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
-    int err = dx + dy;
-    while (ax != bx || ay != by) {
-      plot(ax, ay);
-      const int e2 = 2 * err;
-      if (e2 >= dy) err += dy, ax += sx;
-      if (e2 <= dx) err += dx, ay += sy;
-    }
-  }
-  changed(ElementProperty::Drawing);
+  fitDrawing();
+  if (drawnW_ == 0 || drawnH_ == 0) return;
+  detail::appendOp(drawing_, detail::makeOp(x1, y1, x2, y2, color, filledBox, drawnW_, drawnH_));
+  drawingChanged();
 }
 
 std::int32_t PictureBox::Point(float x, float y) const {
   if (!(x >= 0 && y >= 0 && x < Width() && y < Height())) return -1;
   int px = static_cast<int>(x / kTwipsPerPixel), py = static_cast<int>(y / kTwipsPerPixel);
   // A point in the box's last, partial pixel shows that pixel.
-  if (px == imageW_ && pixelsFor(Width()) == imageW_) --px;
-  if (py == imageH_ && pixelsFor(Height()) == imageH_) --py;
-  if (px < 0 || py < 0 || px >= imageW_ || py >= imageH_) return backColor_;
-  return image_[static_cast<std::size_t>(py) * imageW_ + px];
+  if (px == drawnW_ && pixelsFor(Width()) == drawnW_) --px;
+  if (py == drawnH_ && pixelsFor(Height()) == drawnH_) --py;
+  if (px < 0 || py < 0 || px >= drawnW_ || py >= drawnH_) return backColor_;
+  for (auto it = drawing_.rbegin(); it != drawing_.rend(); ++it) {
+    if (detail::covers(*it, px, py)) return it->color;
+  }
+  return backColor_;
 }
 
 }  // namespace kiv

@@ -6,6 +6,14 @@
 namespace kiv::detail {
 
 void DrawGradient(PictureBox& box, std::int32_t c1, std::int32_t c2, bool vertical) {
+  // The bands are one paint: the box reports its new drawing once, at the end. A box that still
+  // shows this gradient at its size is left as it is.
+  const PictureBox::PaintInputs inputs{static_cast<std::uint64_t>(static_cast<std::uint32_t>(c1))
+                                               << 32 |
+                                           static_cast<std::uint32_t>(c2),
+                                       vertical ? 1u : 0u};
+  const PictureBox::PaintScope paint(box, inputs);
+  if (paint.done()) return;
   const int n = vertical ? 30 : 60;
   std::int32_t w = 0;
   ignoreFailure([&] { w = wholeLong(box.Width()); });
