@@ -37,6 +37,10 @@ class KivDock : public std::enable_shared_from_this<KivDock> {
   Hwnd hWndItem(std::int16_t Index);
   void Save();
   void setEventSink(KivDockEvents* sink);  // not owned; nullptr detaches
+  // Further listeners, called after the sink with the same arguments; not owned. Adding one twice
+  // keeps one entry; removing one that is not there does nothing.
+  void addEventListener(KivDockEvents* listener);
+  void removeEventListener(KivDockEvents* listener);
 
   // The control's size as its container sees it, in twips. setSize is the container resizing
   // the control: it raises the control's resize event.
