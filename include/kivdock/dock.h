@@ -33,6 +33,10 @@ class KivDock : public std::enable_shared_from_this<KivDock> {
   void setShow(bool v);
   bool DoLoadSettings() const;
   void setDoLoadSettings(bool v);
+  // The section of the shared services the bars' arrangement is stored in; "DockBar" unless
+  // set. Two docks of one application keep apart with sections of their own.
+  const std::string& SettingsSection() const;
+  void setSettingsSection(const std::string& section);
   std::any ShowElement(std::int32_t Index);  // always empty
   Hwnd hWndItem(std::int16_t Index);
   void Save();

@@ -29,6 +29,8 @@ class SharedServices {
 // The one library-wide instance is created on first use through the factory. A factory that
 // throws or returns null means "cannot be created"; the next use tries again.
 void setSharedServicesFactory(std::function<std::shared_ptr<SharedServices>()> factory);
+// Whether a host set a factory; until then an in-memory services object serves.
+bool hasSharedServicesFactory();
 // Drops the instance; the next use creates it anew.
 void resetSharedServices();
 // The library-wide instance, created through the factory if there is none yet. Throws

@@ -49,6 +49,8 @@ class DockCore : public ElementHost {
   void setShow(bool v);
   bool DoLoadSettings() const { return mDoLoadSettings; }
   void setDoLoadSettings(bool v) { mDoLoadSettings = v; }
+  const std::string& SettingsSection() const { return settingsSection_; }
+  void setSettingsSection(const std::string& section) { settingsSection_ = section; }
   void ShowElement(std::int32_t Index);
   Hwnd hWndItem(std::int16_t Index);
   void Save();
@@ -151,6 +153,7 @@ class DockCore : public ElementHost {
   std::unique_ptr<clsBars> bars_;
   bool mAllowScroll = false;
   bool mDoLoadSettings = true;
+  std::string settingsSection_ = "DockBar";
   bool mShow = false;
   bool mLoading = false;
   std::int32_t mDragIndex = 0;
