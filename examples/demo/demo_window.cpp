@@ -157,7 +157,8 @@ void DemoWindow::connectEvents() {
     if (pendingResizes_.isEmpty()) QTimer::singleShot(0, this, [this] { flushResizeLog(); });
     if (!pendingResizes_.contains(key)) pendingResizes_ << key;
   });
-  connect(dockWidget_, &KivDockWidget::optShow, this, [this](const QString& key, bool*) {
+  connect(dockWidget_, &KivDockWidget::optShow, this, [this](kiv::qt::OptionsRequest* request) {
+    const QString key = request->key;
     log("OptShow", key);
     if (interactive_) QTimer::singleShot(0, this, [this, key] { showOptionsMenu(key); });
   });

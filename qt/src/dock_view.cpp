@@ -187,7 +187,8 @@ void DockView::scheduleFlush() {
   });
 }
 
-void DockView::guarded(const std::function<void()>& call) {
+bool DockView::guarded(const std::function<void()>& call) {
+  const QPointer<KivDockWidget> alive(&surface_);
   ++busy_;
   try {
     call();
@@ -195,8 +196,10 @@ void DockView::guarded(const std::function<void()>& call) {
     // Failures of the dock (KivError, runaway recursion) and of host handlers end here: Qt's
     // event handling cannot pass them on.
   }
+  if (!alive) return false;
   --busy_;
   flush();
+  return !alive.isNull();
 }
 
 void DockView::beginHostCall() { ++busy_; }
@@ -220,11 +223,13 @@ void DockView::flush() {
     return;
   }
   flushing_ = true;
+  bool changed = false;
   for (int round = 0; round < 8; ++round) {
     if (unbuilt_.empty() && placeDirty_.empty() && raiseDirty_.empty() && !scrollDirty_ &&
         !linesDirty_) {
       break;
     }
+    changed = true;
     buildWidgets();
     std::vector<ElementWidget*> place(placeDirty_.begin(), placeDirty_.end());
     placeDirty_.clear();
@@ -243,6 +248,8 @@ void DockView::flush() {
     if (linesDirty_) snapshotLines();
   }
   flushing_ = false;
+  // Last: the report may delete the dock widget and this view with it.
+  if (changed && afterFlush_) afterFlush_();
 }
 
 void DockView::buildWidgets() {

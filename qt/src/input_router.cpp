@@ -105,10 +105,11 @@ void InputRouter::press(QWidget& receiver, Element& shown, QMouseEvent& event) {
   capture_->buttons |= event.button();
   const std::int16_t button = buttonOf(event.button());
   Element* target = hit.element;
-  view_.guarded([&] {
+  const bool alive = view_.guarded([&] {
     target->MouseDown(button, shiftOf(event.modifiers()), static_cast<float>(hit.twips.x()),
                       static_cast<float>(hit.twips.y()));
   });
+  if (!alive) return;
   // The dock began the drag of a bar: Qt's drag starts once the pointer really moves.
   const Element* pending = view_.platform().takePendingDrag();
   if (pending && pending->owner() == &view_.elements() && event.button() == Qt::LeftButton) {
@@ -159,11 +160,11 @@ void InputRouter::release(QWidget& receiver, Element& shown, QMouseEvent& event)
   const bool click = target->Kind() == ElementKind::Image && event.button() == Qt::LeftButton &&
                      hit.twips.x() >= 0 && hit.twips.y() >= 0 && hit.twips.x() < target->Width() &&
                      hit.twips.y() < target->Height();
-  view_.guarded([&] {
+  const bool alive = view_.guarded([&] {
     target->MouseUp(buttonOf(event.button()), shiftOf(event.modifiers()),
                     static_cast<float>(hit.twips.x()), static_cast<float>(hit.twips.y()));
   });
-  if (!click) return;
+  if (!alive || !click) return;
   // The release's handlers may have destroyed the image; only the same one is clicked.
   Element* still = view_.elements().find(array, index);
   if (still == target) view_.guarded([&] { still->Click(); });
