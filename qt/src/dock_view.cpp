@@ -28,7 +28,7 @@ const std::vector<Element*> kNone;
 }  // namespace
 
 DockView::DockView(KivDockWidget& surface, kiv::KivDock& dock, QtPlatform& platform)
-    : surface_(surface), dock_(dock), platform_(platform), input_(*this) {
+    : surface_(surface), dock_(dock), platform_(platform), input_(*this, surface) {
   scrollBar_ = new QScrollBar(Qt::Vertical, &surface_);
   scrollBar_->hide();
   QObject::connect(scrollBar_, &QScrollBar::valueChanged, &surface_,

@@ -1,7 +1,5 @@
 #include "element_widget.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +11,6 @@ namespace kiv::qt::detail {
 ElementWidget::ElementWidget(DockView& view, QWidget* parent) : QWidget(parent), view_(view) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
-  setAcceptDrops(true);
 }
 
 void ElementWidget::bind(PictureBox* box) {
@@ -62,26 +59,6 @@ void ElementWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ElementWidget::wheelEvent(QWheelEvent* event) { view_.wheel(*event); }
-
-void ElementWidget::dragEnterEvent(QDragEnterEvent* event) {
-  if (box_ && view_.input().acceptsDrag(*this, *event)) {
-    event->acceptProposedAction();
-  } else {
-    event->ignore();
-  }
-}
-
-void ElementWidget::dragMoveEvent(QDragMoveEvent* event) {
-  if (box_ && view_.input().acceptsDrag(*this, *event)) {
-    event->acceptProposedAction();
-  } else {
-    event->ignore();
-  }
-}
-
-void ElementWidget::dropEvent(QDropEvent* event) {
-  if (box_) view_.input().drop(*this, *box_, *event);
-}
 
 bool ElementWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip && box_) {

@@ -40,7 +40,6 @@ KivDockWidget::KivDockWidget(QWidget* parent)
       watcher_(std::make_unique<detail::BarWatcher>()) {
   ensureServices();
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setAcceptDrops(true);
   setMinimumSize(kMinWidthPx, kMinHeightPx);
   view_ = std::make_unique<detail::DockView>(*this, *dock_, *platform_);
   view_->setAfterFlush([this] { reportChanges(); });
@@ -158,26 +157,6 @@ void KivDockWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void KivDockWidget::wheelEvent(QWheelEvent* event) { view_->wheel(*event); }
-
-void KivDockWidget::dragEnterEvent(QDragEnterEvent* event) {
-  if (view_->input().acceptsDrag(*this, *event)) {
-    event->acceptProposedAction();
-  } else {
-    event->ignore();
-  }
-}
-
-void KivDockWidget::dragMoveEvent(QDragMoveEvent* event) {
-  if (view_->input().acceptsDrag(*this, *event)) {
-    event->acceptProposedAction();
-  } else {
-    event->ignore();
-  }
-}
-
-void KivDockWidget::dropEvent(QDropEvent* event) {
-  view_->input().drop(*this, dock_->elements().surface(), *event);
-}
 
 bool KivDockWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {

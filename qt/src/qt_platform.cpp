@@ -76,6 +76,7 @@ Hwnd QtPlatform::SetParent(Hwnd child, Hwnd parent) {
 }
 
 PointPx QtPlatform::GetCursorPos() const {
+  if (pointerOverride_) return *pointerOverride_;
   const QPoint p = QCursor::pos();
   return {p.x(), p.y()};
 }
@@ -89,7 +90,7 @@ PointPx QtPlatform::ScreenToClient(Hwnd window, PointPx screen) const {
 
 void QtPlatform::BeginDrag(Element& source) {
   dragSource_ = &source;
-  pendingDrag_ = recording_ ? nullptr : &source;
+  pendingDrag_ = &source;
 }
 
 const Element* QtPlatform::takePendingDrag() {

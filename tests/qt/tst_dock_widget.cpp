@@ -221,6 +221,40 @@ class DockWidgetTest : public QObject {
     bars = showBars(keys, 2000);
     QVERIFY(dock().Bars().ItemByOrder(1) == bars[1]);
   }
+
+  // Any button but the right one drags a title at once: an outline follows the pointer and a
+  // line in the highlight colour marks where the bar lands; the release drops on the element
+  // under the pointer. A press and release without a move drops on the title itself.
+  void titleDragFollowsThePointerAndDropsAtTheRelease() {
+    const auto bars = showBars({"a", "b", "c"}, 2000);
+    QPalette palette = widget_->palette();
+    palette.setColor(QPalette::Highlight, Qt::magenta);
+    widget_->setPalette(palette);
+    const auto [title, grabbed] = at(pointOf(el().picTitel(k(bars[0])), 2000, 130));
+    QTest::mousePress(title, Qt::MiddleButton, Qt::NoModifier, grabbed);
+    const QRect target = pixelsOf(el().picDockBar(k(bars[2])));
+    const QPoint over = target.center();
+    QTest::mouseMove(title, title->mapFrom(widget_.get(), over));
+    const QImage during = shot();
+    int marked = 0;
+    for (int x = target.left(); x <= target.right(); ++x) {
+      marked += during.pixelColor(x, target.bottom()) == QColor(Qt::magenta);
+    }
+    QVERIFY2(marked > target.width() / 2, "the landing line below c");
+    QTest::mouseRelease(title, Qt::MiddleButton, Qt::NoModifier,
+                        title->mapFrom(widget_.get(), over));
+    auto order = [&] {
+      QString keys;
+      for (int p = 1; p <= 3; ++p)
+        keys += QString::fromStdString(dock().Bars().ItemByOrder(p)->Key());
+      return keys;
+    };
+    QCOMPARE(order(), QString("bca"));
+    QCOMPARE(count(shot(), Qt::magenta), 0);
+    const auto [own, point] = at(pointOf(el().picTitel(k(bars[1])), 2000, 130));
+    QTest::mouseClick(own, Qt::LeftButton, Qt::NoModifier, point);
+    QCOMPARE(order(), QString("bca"));
+  }
 };
 
 QTEST_MAIN(DockWidgetTest)
