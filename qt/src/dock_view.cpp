@@ -5,6 +5,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "accessibility.h"
 #include "conversions.h"
 #include "element_widget.h"
 #include "kivdock/qt/kivdockwidget.h"
@@ -29,6 +30,7 @@ const std::vector<Element*> kNone;
 
 DockView::DockView(KivDockWidget& surface, kiv::KivDock& dock, QtPlatform& platform)
     : surface_(surface), dock_(dock), platform_(platform), input_(*this, surface) {
+  installAccessibility();
   scrollBar_ = new QScrollBar(Qt::Vertical, &surface_);
   scrollBar_->hide();
   QObject::connect(scrollBar_, &QScrollBar::valueChanged, &surface_,
@@ -247,6 +249,7 @@ void DockView::flush() {
     if (scrollDirty_) syncScrollBar();
     if (linesDirty_) snapshotLines();
   }
+  if (changed) orderFocus();
   flushing_ = false;
   // Last: the report may delete the dock widget and this view with it.
   if (changed && afterFlush_) afterFlush_();
@@ -312,6 +315,20 @@ void DockView::snapshotLines() {
     lines_[i].colour = l.BorderColor();
   }
   surface_.update();
+}
+
+void DockView::orderFocus() {
+  QWidget* previous = nullptr;
+  clsBars& bars = dock_.Bars();
+  const std::int32_t count = bars.CountVisible();
+  for (std::int32_t p = 1; p <= count; ++p) {
+    const auto bar = bars.ItemByOrderVisible(p);
+    Element* title = bar ? elements().find(ElementArray::picTitel, bar->Index()) : nullptr;
+    QWidget* widget = title ? widgetOf(*title) : nullptr;
+    if (!widget) continue;
+    if (previous) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
 }
 
 // The wheel scrolls the bars in scroll mode, wherever it turns over the dock.

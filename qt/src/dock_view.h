@@ -84,6 +84,8 @@ class DockView : public kiv::ElementObserver {
   void placeBox(ElementWidget& widget);
   void syncScrollBar();
   void snapshotLines();
+  // Tab goes from title to title in the bars' order.
+  void orderFocus();
   void onUserScroll(int value);
 
   KivDockWidget& surface_;

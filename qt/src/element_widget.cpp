@@ -3,8 +3,11 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "dock_view.h"
+#include "title_keys.h"
 
 namespace kiv::qt::detail {
 
@@ -13,8 +16,13 @@ ElementWidget::ElementWidget(DockView& view, QWidget* parent) : QWidget(parent),
   setMouseTracking(true);
 }
 
+bool ElementWidget::isTitle() const {
+  return box_ && box_->Array() == ElementArray::picTitel && box_->Index() > 0;
+}
+
 void ElementWidget::bind(PictureBox* box) {
   box_ = box;
+  setFocusPolicy(isTitle() ? Qt::StrongFocus : Qt::NoFocus);
   drawingChanged();
   if (box_) applyBoxCursor();
 }
@@ -44,6 +52,40 @@ void ElementWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   view_.painter().paintBox(painter, rect(), *box_, drawing_, view_.windowlessIn(*box_), palette(),
                            devicePixelRatioF());
+  if (hasFocus()) {
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    // Shown whichever way the focus came: the title shows where the keys go.
+    frame.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
+    frame.rect = rect().adjusted(1, 1, -1, -1);
+    frame.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+  }
+}
+
+void ElementWidget::keyPressEvent(QKeyEvent* event) {
+  bool alive = true;
+  if (isTitle() && handleTitleKey(view_, *box_, *event, alive)) {
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void ElementWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void ElementWidget::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
+
+// Colours given as system colours come from the palette: a new palette draws them anew.
+void ElementWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) drawingChanged();
 }
 
 void ElementWidget::mousePressEvent(QMouseEvent* event) {

@@ -18,6 +18,9 @@ class ElementWidget : public QWidget {
   ElementWidget(DockView& view, QWidget* parent);
 
   PictureBox* box() const { return box_; }
+  DockView& view() const { return view_; }
+  // A bar's title: it takes the keyboard focus.
+  bool isTitle() const;
   void bind(PictureBox* box);
   // The box's drawing changed: the image is converted again at the next paint.
   void drawingChanged();
@@ -30,6 +33,10 @@ class ElementWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
