@@ -52,7 +52,7 @@ class AccessibleTitleButton : public QAccessibleInterface, public QAccessibleAct
   QString text(QAccessible::Text t) const override {
     const Element* e = element();
     if (!e || (t != QAccessible::Name && t != QAccessible::Description)) return QString();
-    return QCoreApplication::translate("KivDock", e->ToolTipText().c_str());
+    return userText(e->ToolTipText());
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {

@@ -187,7 +187,7 @@ void InputRouter::showToolTip(QWidget& receiver, Element& shown, QHelpEvent& eve
     QToolTip::hideText();
     event.ignore();
   } else {
-    QToolTip::showText(event.globalPos(), toQString(text), &receiver);
+    QToolTip::showText(event.globalPos(), userText(text), &receiver);
   }
 }
 

@@ -54,7 +54,7 @@ void QtPlatform::MessageBox(const std::string& text, const std::string& caption)
   messages_.push_back({text, shownCaption});
   if (recording_ || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
   detail::ModalScope modal;
-  QMessageBox box(QMessageBox::NoIcon, detail::toQString(shownCaption), detail::toQString(text),
+  QMessageBox box(QMessageBox::NoIcon, detail::toQString(shownCaption), detail::userText(text),
                   QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }

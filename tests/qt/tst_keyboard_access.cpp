@@ -3,8 +3,11 @@
 // them.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
+#include <QTranslator>
 
 #include "widget_input.h"
 
@@ -120,6 +123,32 @@ class KeyboardAccessTest : public QObject {
     QVERIFY(close);
     close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(bars_[1]->State(), kiv::eBarHidden);
+  }
+
+  // Tooltips and accessible names go through Qt's translation; German shows without one.
+  void textsGoThroughTranslation() {
+    struct English : QTranslator {
+      QString translate(const char* context, const char* source, const char*, int) const override {
+        return QByteArray(context) == "KivDock" && QByteArray(source) == "Element zuklappen"
+                   ? QString("Collapse")
+                   : QString();
+      }
+    } english;
+    const kiv::Element& collapse = widget_->dock()->elements().imgCollapse(k(bars_[0]));
+    auto tip = [&] {
+      const auto [shownIn, at] = where(*widget_, collapse, 60, 60);
+      QHelpEvent help(QEvent::ToolTip, at.toPoint(), shownIn->mapToGlobal(at.toPoint()));
+      QApplication::sendEvent(shownIn, &help);
+      return QToolTip::text();
+    };
+    QCOMPARE(tip(), QString("Element zuklappen"));
+    QCoreApplication::installTranslator(&english);
+    QCOMPARE(tip(), QString("Collapse"));
+    QAccessibleInterface* title = QAccessible::queryAccessibleInterface(this->title(0));
+    QStringList names;
+    for (int i = 0; i < title->childCount(); ++i) names << title->child(i)->text(QAccessible::Name);
+    QVERIFY(names.contains("Collapse"));
+    QCoreApplication::removeTranslator(&english);
   }
 };
 
