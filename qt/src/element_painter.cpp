@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "conversions.h"
+#include "look.h"
 
 namespace kiv::qt::detail {
 
@@ -46,19 +47,37 @@ void ElementPainter::paintBox(QPainter& painter, const QRect& area, const Pictur
   }
   std::sort(shown.begin(), shown.end(),
             [](const Element* a, const Element* b) { return a->ZRank() < b->ZRank(); });
+  // A caption stops where a button or another caption beside it begins.
+  auto rightLimit = [](const Element& label, const std::vector<Element*>& others) {
+    double right = static_cast<double>(label.Left()) + label.Width();
+    for (const Element* o : others) {
+      if (o == &label || o->Kind() == ElementKind::Line || o->Left() <= label.Left()) continue;
+      const bool beside =
+          o->Top() < label.Top() + label.Height() && label.Top() < o->Top() + o->Height();
+      if (beside) right = std::min(right, static_cast<double>(o->Left()));
+    }
+    return pixelsF(right);
+  };
+  // The colour behind an element's middle: the box's drawing there, else its back colour.
+  auto behind = [&](const Element& e) {
+    const QPoint middle(static_cast<int>(pixelsF(e.Left() + e.Width() / 2)),
+                        static_cast<int>(pixelsF(e.Top() + e.Height() / 2)));
+    return drawing.valid(middle) ? drawing.pixelColor(middle) : toQColor(box.BackColor(), palette);
+  };
   for (Element* e : shown) {
     switch (e->Kind()) {
       case ElementKind::Label:
-        paintLabel(painter, static_cast<const Label&>(*e), palette);
+        paintLabel(painter, static_cast<const Label&>(*e), palette, rightLimit(*e, shown));
         break;
       case ElementKind::Image:
-        paintImage(painter, static_cast<const Image&>(*e), ratio);
+        paintImage(painter, static_cast<const Image&>(*e), ratio, behind(*e), palette);
         break;
       case ElementKind::Line: {
         const auto& l = static_cast<const kiv::Line&>(*e);
         paintLine(painter,
                   QLineF(pixelsF(l.X1()), pixelsF(l.Y1()), pixelsF(l.X2()), pixelsF(l.Y2())),
-                  toQColor(l.BorderColor(), palette));
+                  l.Array() == ElementArray::lineSplit ? splitterInk(behind(l), palette)
+                                                       : toQColor(l.BorderColor(), palette));
         break;
       }
       default:
@@ -83,7 +102,8 @@ void ElementPainter::paintLine(QPainter& painter, const QLineF& line, const QCol
   painter.restore();
 }
 
-void ElementPainter::paintLabel(QPainter& painter, const Label& label, const QPalette& palette) {
+void ElementPainter::paintLabel(QPainter& painter, const Label& label, const QPalette& palette,
+                                qreal right) {
   if (label.Caption().empty()) return;
   painter.save();
   painter.setFont(toQFont(label.font()));
@@ -91,17 +111,29 @@ void ElementPainter::paintLabel(QPainter& painter, const Label& label, const QPa
   int align = Qt::AlignLeft;
   if (label.Alignment() == Label::kAlignRight) align = Qt::AlignRight;
   if (label.Alignment() == Label::kAlignCenter) align = Qt::AlignHCenter;
-  const QRectF rect(pixelsF(label.Left()), pixelsF(label.Top()), pixelsF(label.Width()),
+  const qreal left = pixelsF(label.Left());
+  const QRectF rect(left, pixelsF(label.Top()),
+                    std::max<qreal>(0, std::min(right, left + pixelsF(label.Width())) - left),
                     pixelsF(label.Height()));
-  painter.drawText(rect, align | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-                   toQString(label.Caption()));
+  // A caption longer than its box is cut with an ellipsis at the box's edge.
+  const QString caption = painter.fontMetrics().elidedText(
+      toQString(label.Caption()), Qt::ElideRight, static_cast<int>(std::ceil(rect.width())));
+  painter.setClipRect(rect, Qt::IntersectClip);
+  painter.drawText(rect, align | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, caption);
   painter.restore();
 }
 
-void ElementPainter::paintImage(QPainter& painter, const Image& image, qreal ratio) {
+void ElementPainter::paintImage(QPainter& painter, const Image& image, qreal ratio,
+                                const QColor& behind, const QPalette& palette) {
   const auto picture = image.Picture();
   if (!picture) return;
-  const QImage drawn = pictureImage(picture, ratio);
+  BuiltinPicture which;
+  QImage drawn = pictureImage(picture, ratio);
+  if (isBuiltinPicture(picture.get(), which) && !drawn.isNull()) {
+    const qreal scale = drawn.devicePixelRatio();
+    drawn = inkedGlyph(drawn, glyphInk(behind, palette), behind);
+    drawn.setDevicePixelRatio(scale);
+  }
   if (drawn.isNull()) return;
   const QRectF target(pixelsF(image.Left()), pixelsF(image.Top()), picture->WidthPx,
                       picture->HeightPx);
