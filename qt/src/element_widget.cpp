@@ -3,10 +3,9 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include "dock_view.h"
+#include "look.h"
 #include "title_keys.h"
 
 namespace kiv::qt::detail {
@@ -53,13 +52,11 @@ void ElementWidget::paintEvent(QPaintEvent*) {
   view_.painter().paintBox(painter, rect(), *box_, drawing_, view_.windowlessIn(*box_), palette(),
                            devicePixelRatioF());
   if (hasFocus()) {
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    // Shown whichever way the focus came: the title shows where the keys go.
-    frame.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
-    frame.rect = rect().adjusted(1, 1, -1, -1);
-    frame.backgroundColor = palette().color(QPalette::Window);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    // A frame in the colour the glyphs take, so it stands out from the title behind it.
+    const QColor behind = drawing_.valid(2, height() / 2) ? drawing_.pixelColor(2, height() / 2)
+                                                          : palette().color(QPalette::Window);
+    painter.setPen(QPen(glyphInk(behind, palette()), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
   }
 }
 
