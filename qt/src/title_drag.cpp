@@ -1,5 +1,7 @@
 #include "title_drag.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace kiv::qt::detail {
@@ -7,10 +9,12 @@ namespace kiv::qt::detail {
 // Paints the outline and the landing line over the whole dock; it takes no input.
 class DragOverlay : public QWidget {
  public:
-  explicit DragOverlay(QWidget& surface) : QWidget(&surface) {
+  DragOverlay(QWidget& surface, TitleDrag& drag) : QWidget(&surface), drag_(drag) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(surface.rect());
+    // Escape, wherever the focus is, ends the drag without a drop.
+    qApp->installEventFilter(this);
   }
   void show(QRect outline, QLine landing) {
     outline_ = outline;
@@ -22,6 +26,14 @@ class DragOverlay : public QWidget {
   }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && isVisible() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+      drag_.stop();
+      return true;
+    }
+    return QWidget::eventFilter(watched, event);
+  }
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     const QColor highlight = palette().color(QPalette::Highlight);
@@ -37,6 +49,7 @@ class DragOverlay : public QWidget {
   }
 
  private:
+  TitleDrag& drag_;
   QRect outline_;
   QLine landing_;
 };
@@ -53,7 +66,7 @@ void TitleDrag::start(std::int16_t index, Qt::MouseButton button, QRect bar, QPo
 
 void TitleDrag::move(QPoint pointer, QLine landing) {
   if (!index_) return;
-  if (!overlay_) overlay_ = new DragOverlay(surface_);
+  if (!overlay_) overlay_ = new DragOverlay(surface_, *this);
   overlay_->show(bar_.translated(pointer - grab_), landing);
 }
 

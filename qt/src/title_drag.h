@@ -1,7 +1,8 @@
 // The drag of a bar's title inside the dock widget. It starts at the press (the dock has begun
 // the drag of the bar's body box), shows an outline of the bar that follows the pointer and a
 // line where the bar would land, and ends at the release, where the router drops on the element
-// under the pointer. No nested event loop runs, so it works on every platform, offscreen too.
+// under the pointer; Escape ends it without a drop. No nested event loop runs, so it works on every
+// platform, offscreen too.
 #pragma once
 
 #include <QPoint>

@@ -267,6 +267,11 @@ class DockWidgetTest : public QObject {
     const auto [own, point] = at(pointOf(el().picTitel(k(bars[1])), 2000, 130));
     QTest::mouseClick(own, Qt::LeftButton, Qt::NoModifier, point);
     QCOMPARE(order(), QString("bca"));
+    QTest::mousePress(own, Qt::LeftButton, Qt::NoModifier, point);  // Escape: no drop
+    QTest::mouseMove(own, own->mapFrom(widget_.get(), over));
+    QTest::keyClick(widget_.get(), Qt::Key_Escape);
+    QTest::mouseRelease(own, Qt::LeftButton, Qt::NoModifier, own->mapFrom(widget_.get(), over));
+    QCOMPARE(order(), QString("bca"));
   }
 
   // A palette change at run time recolours the titles; in light and dark palettes the glyphs and
