@@ -181,6 +181,13 @@ class WidgetApiTest : public QObject {
     w.resetLayout();
     QCOMPARE(w.dock()->Bars().ItemByOrder(1), a);
 
+    auto* grid = new QLabel("grid");  // adopted, then handed back hidden and parentless
+    auto carrier = w.addBar("grid", "Raster", grid);
+    QCOMPARE(w.barWidget(carrier), grid);
+    std::unique_ptr<QWidget> taken(w.takeWidget(carrier));
+    QVERIFY(taken.get() == grid && !grid->parentWidget() && grid->isHidden());
+    QVERIFY(!carrier->Control());
+
     QVERIFY(w.setProperty("allowScroll", true) && w.dock()->AllowScroll());
     QVERIFY(w.setProperty("doLoadSettings", false) && !w.dock()->DoLoadSettings());
     w.setSettingsGroup("Eigene");
