@@ -82,6 +82,8 @@ std::optional<InputRouter::Hit> InputRouter::captured(QWidget& receiver, Element
 
 void InputRouter::press(QWidget& receiver, Element& shown, QMouseEvent& event) {
   event.accept();
+  // A drag whose button is no longer held lost its release (outside the application): it ends.
+  if (drag_.active() && !(event.buttons() & drag_.button())) drag_.stop();
   if (drag_.active()) return;  // other buttons while a bar is dragged do nothing
   // A press while another button is held goes where that button went; a press of its own
   // starts anew (also after a release that never arrived).
@@ -106,6 +108,7 @@ void InputRouter::press(QWidget& receiver, Element& shown, QMouseEvent& event) {
 
 void InputRouter::move(QWidget& receiver, Element& shown, QMouseEvent& event) {
   event.accept();
+  if (drag_.active() && !(event.buttons() & drag_.button())) drag_.stop();
   if (drag_.active()) {
     const QPointF at = view_.surfaceWidget().mapFromGlobal(event.globalPosition());
     drag_.move(at.toPoint(), landingLine(at));
