@@ -107,13 +107,13 @@ void DemoWindow::buildToolBar() {
   QAction* showAll = tools->addAction(actionIcon(IconKind::ShowAll), "Alle anzeigen");
   showAll->setToolTip("Ausgeblendete Leisten wieder einblenden");
   connect(showAll, &QAction::triggered, this, [this] {
-    dockWidget_->dock()->ShowElement(0);
+    dockWidget_->showAllBars();
     log("ShowElement", "0");
   });
   QAction* reset = tools->addAction(actionIcon(IconKind::Reset), QString::fromUtf8("Zurücksetzen"));
   reset->setToolTip("Reihenfolge, Zustand und Höhen auf die Vorgabe zurücksetzen");
   connect(reset, &QAction::triggered, this, [this] {
-    dockWidget_->dock()->ShowElement(-1);
+    dockWidget_->resetLayout();
     log("ShowElement", "-1");
   });
   QAction* save = tools->addAction(actionIcon(IconKind::Save), "Speichern");
@@ -139,6 +139,9 @@ void DemoWindow::buildEventLog() {
   log_->setMinimumWidth(360);
   panel->setWidget(log_);
   addDockWidget(Qt::RightDockWidgetArea, panel);
+  statusBar()->showMessage(QString::fromUtf8(
+      "Tastatur: Tab wählt einen Titel, Leertaste klappt zu und auf, Strg+↑/↓ verschiebt, "
+      "Strg+Umschalt+↑/↓ ändert die Höhe, Entf blendet aus"));
   modeLabel_ = new QLabel(this);
   statusBar()->addPermanentWidget(modeLabel_);
 }
@@ -158,9 +161,15 @@ void DemoWindow::connectEvents() {
     if (pendingResizes_.isEmpty()) QTimer::singleShot(0, this, [this] { flushResizeLog(); });
     if (!pendingResizes_.contains(key)) pendingResizes_ << key;
   });
-  connect(dockWidget_, &KivDockWidget::optShow, this, [this](const QString& key, bool*) {
+  connect(dockWidget_, &KivDockWidget::optShow, this, [this](kiv::qt::OptionsRequest* request) {
+    const QString key = request->key;
     log("OptShow", key);
     if (interactive_) QTimer::singleShot(0, this, [this, key] { showOptionsMenu(key); });
+  });
+  connect(dockWidget_, &KivDockWidget::barStateChanged, this,
+          [this](const QString& key, int state) { log("Zustand", key, QString::number(state)); });
+  connect(dockWidget_, &KivDockWidget::barMoved, this, [this](const QString& key, int position) {
+    log("Verschoben", key, QString::number(position));
   });
   connect(dockWidget_, &KivDockWidget::rightClick, this, [this](const QString& key) {
     log("RightClick", key.isEmpty() ? QString::fromUtf8("(leer)") : key);
@@ -217,15 +226,25 @@ void DemoWindow::closeBar(const std::string& key) {
   dockWidget_->syncElements();
 }
 
+void DemoWindow::focusFirstTitle() {
+  auto dock = dockWidget_->dock();
+  if (auto first = dock->Bars().ItemByOrderVisible(1)) {
+    const auto index = static_cast<std::int16_t>(first->Index());
+    if (QWidget* title = dockWidget_->elementWidget(dock->elements().picTitel(index))) {
+      title->setFocus(Qt::TabFocusReason);
+    }
+  }
+}
+
 void DemoWindow::showDockMenu(const QString& key) {
   QMenu menu(this);
   if (!key.isEmpty()) menu.addSection(key);
   menu.addAction(actionIcon(IconKind::ShowAll), "Alle anzeigen", this, [this] {
-    dockWidget_->dock()->ShowElement(0);
+    dockWidget_->showAllBars();
     log("ShowElement", "0");
   });
   menu.addAction(actionIcon(IconKind::Reset), QString::fromUtf8("Zurücksetzen"), this, [this] {
-    dockWidget_->dock()->ShowElement(-1);
+    dockWidget_->resetLayout();
     log("ShowElement", "-1");
   });
   menu.addSeparator();

@@ -26,6 +26,8 @@ class DemoWindow : public QMainWindow {
   // What a user's click on a title button of a bar does (the screenshot tour uses it).
   void collapseBar(const std::string& key);
   void closeBar(const std::string& key);
+  // Puts the keyboard focus on the first bar's title.
+  void focusFirstTitle();
 
  private:
   void buildBars();

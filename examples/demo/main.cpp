@@ -4,10 +4,12 @@
 // kivdock-*@2x.png and have twice as many pixels each way.
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 
 #include "demo_window.h"
@@ -46,7 +48,31 @@ QString shoot(demo::DemoWindow& window, const QString& name) {
   return path;
 }
 
-// The tour of the screenshots: fill mode, scroll mode, and a collapsed and a closed bar.
+// A key pressed and released on the focused widget, as the keyboard would.
+void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* focused = window.focusWidget();
+  if (!focused) return;
+  QKeyEvent down(QEvent::KeyPress, key, modifiers), up(QEvent::KeyRelease, key, modifiers);
+  QApplication::sendEvent(focused, &down);
+  QApplication::sendEvent(focused, &up);
+}
+
+// A dark palette, as a dark desktop theme gives.
+QPalette darkPalette() {
+  QPalette dark(QColor(0x3A3A3A), QColor(0x2B2B2B));
+  dark.setColor(QPalette::WindowText, QColor(0xE6E6E6));
+  dark.setColor(QPalette::Text, QColor(0xE6E6E6));
+  dark.setColor(QPalette::ButtonText, QColor(0xE6E6E6));
+  dark.setColor(QPalette::Base, QColor(0x1F1F1F));
+  dark.setColor(QPalette::AlternateBase, QColor(0x262626));
+  dark.setColor(QPalette::Highlight, QColor(0x2F7FD0));
+  dark.setColor(QPalette::HighlightedText, Qt::white);
+  return dark;
+}
+
+// The tour of the screenshots: fill mode, scroll mode, a collapsed and a closed bar, the keyboard
+// (Tab to a title, Space collapses it, Tab on to a later title with its focus frame) and a dark
+// palette.
 int screenshotTour(demo::DemoWindow& window) {
   QDir().mkpath("out");
   window.resize(1200, 880);
@@ -64,6 +90,16 @@ int screenshotTour(demo::DemoWindow& window) {
   window.collapseBar("kunden");
   window.closeBar("notizen");
   written << shoot(window, "kivdock-collapsed-closed.png");
+  window.dockWidget().showAllBars();
+  QApplication::setActiveWindow(&window);
+  window.focusFirstTitle();
+  press(window, Qt::Key_Tab);
+  press(window, Qt::Key_Space);
+  press(window, Qt::Key_Tab);
+  press(window, Qt::Key_Tab);
+  written << shoot(window, "kivdock-keyboard.png");
+  QApplication::setPalette(darkPalette());
+  written << shoot(window, "kivdock-dark.png");
   QTextStream out(stdout);
   for (const QString& path : written) out << QDir::current().absoluteFilePath(path) << '\n';
   return 0;
@@ -99,7 +135,9 @@ int main(int argc, char** argv) {
   {
     demo::DemoWindow window(services);
     if (offscreen) {
-      result = screenshotTour(window);
+      // Inside the event loop, as in a real run: a new palette reaches the widgets only there.
+      QTimer::singleShot(0, &window, [&] { QApplication::exit(screenshotTour(window)); });
+      result = QApplication::exec();
     } else {
       window.resize(1180, 800);
       window.show();

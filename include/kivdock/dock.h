@@ -34,10 +34,18 @@ class KIVDOCK_EXPORT KivDock : public std::enable_shared_from_this<KivDock> {
   void setShow(bool v);
   bool DoLoadSettings() const;
   void setDoLoadSettings(bool v);
+  // The section of the shared services the bars' arrangement is stored in; "DockBar" unless
+  // set. Two docks of one application keep apart with sections of their own.
+  const std::string& SettingsSection() const;
+  void setSettingsSection(const std::string& section);
   std::any ShowElement(std::int32_t Index);  // always empty
   Hwnd hWndItem(std::int16_t Index);
   void Save();
   void setEventSink(KivDockEvents* sink);  // not owned; nullptr detaches
+  // Further listeners, called after the sink with the same arguments; not owned. Adding one twice
+  // keeps one entry; removing one that is not there does nothing.
+  void addEventListener(KivDockEvents* listener);
+  void removeEventListener(KivDockEvents* listener);
 
   // The control's size as its container sees it, in twips. setSize is the container resizing
   // the control: it raises the control's resize event.

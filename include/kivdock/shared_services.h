@@ -29,6 +29,8 @@ class KIVDOCK_EXPORT SharedServices {
 // throws or returns null means "cannot be created"; the next use tries again.
 KIVDOCK_EXPORT void setSharedServicesFactory(
     std::function<std::shared_ptr<SharedServices>()> factory);
+// Whether a host set a factory; until then an in-memory services object serves.
+KIVDOCK_EXPORT bool hasSharedServicesFactory();
 // Drops the instance; the next use creates it anew.
 KIVDOCK_EXPORT void resetSharedServices();
 // The library-wide instance, created through the factory if there is none yet. Throws

@@ -1,5 +1,6 @@
 #include "conversions.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 #include <cstring>
@@ -76,6 +77,10 @@ std::int32_t toColourValue(const QColor& colour) {
 
 QString toQString(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString userText(const std::string& text) {
+  return text.empty() ? QString() : QCoreApplication::translate("KivDock", text.c_str());
 }
 
 QFont toQFont(const Font& font) {

@@ -38,6 +38,9 @@ std::int32_t toColourValue(const QColor& colour);
 // The label font; a family the system lacks falls back to a metric-compatible sans serif.
 QFont toQFont(const Font& font);
 QString toQString(const std::string& text);
+// A user text of the dock (German, the source language) in the application's language: through
+// Qt's translation in the context "KivDock", unchanged without a translation.
+QString userText(const std::string& text);
 
 // The picture as an image with straight alpha.
 QImage toQImage(const Picture& picture);

@@ -5,6 +5,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "accessibility.h"
 #include "conversions.h"
 #include "element_widget.h"
 #include "kivdock/qt/kivdockwidget.h"
@@ -28,7 +29,8 @@ const std::vector<Element*> kNone;
 }  // namespace
 
 DockView::DockView(KivDockWidget& surface, kiv::KivDock& dock, QtPlatform& platform)
-    : surface_(surface), dock_(dock), platform_(platform), input_(*this) {
+    : surface_(surface), dock_(dock), platform_(platform), input_(*this, surface) {
+  installAccessibility();
   scrollBar_ = new QScrollBar(Qt::Vertical, &surface_);
   scrollBar_->hide();
   QObject::connect(scrollBar_, &QScrollBar::valueChanged, &surface_,
@@ -187,7 +189,8 @@ void DockView::scheduleFlush() {
   });
 }
 
-void DockView::guarded(const std::function<void()>& call) {
+bool DockView::guarded(const std::function<void()>& call) {
+  const QPointer<KivDockWidget> alive(&surface_);
   ++busy_;
   try {
     call();
@@ -195,8 +198,10 @@ void DockView::guarded(const std::function<void()>& call) {
     // Failures of the dock (KivError, runaway recursion) and of host handlers end here: Qt's
     // event handling cannot pass them on.
   }
+  if (!alive) return false;
   --busy_;
   flush();
+  return !alive.isNull();
 }
 
 void DockView::beginHostCall() { ++busy_; }
@@ -220,11 +225,13 @@ void DockView::flush() {
     return;
   }
   flushing_ = true;
+  bool changed = false;
   for (int round = 0; round < 8; ++round) {
     if (unbuilt_.empty() && placeDirty_.empty() && raiseDirty_.empty() && !scrollDirty_ &&
         !linesDirty_) {
       break;
     }
+    changed = true;
     buildWidgets();
     std::vector<ElementWidget*> place(placeDirty_.begin(), placeDirty_.end());
     placeDirty_.clear();
@@ -242,7 +249,10 @@ void DockView::flush() {
     if (scrollDirty_) syncScrollBar();
     if (linesDirty_) snapshotLines();
   }
+  if (changed) orderFocus();
   flushing_ = false;
+  // Last: the report may delete the dock widget and this view with it.
+  if (changed && afterFlush_) afterFlush_();
 }
 
 void DockView::buildWidgets() {
@@ -305,6 +315,20 @@ void DockView::snapshotLines() {
     lines_[i].colour = l.BorderColor();
   }
   surface_.update();
+}
+
+void DockView::orderFocus() {
+  QWidget* previous = nullptr;
+  clsBars& bars = dock_.Bars();
+  const std::int32_t count = bars.CountVisible();
+  for (std::int32_t p = 1; p <= count; ++p) {
+    const auto bar = bars.ItemByOrderVisible(p);
+    Element* title = bar ? elements().find(ElementArray::picTitel, bar->Index()) : nullptr;
+    QWidget* widget = title ? widgetOf(*title) : nullptr;
+    if (!widget) continue;
+    if (previous) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
 }
 
 // The wheel scrolls the bars in scroll mode, wherever it turns over the dock.

@@ -48,8 +48,12 @@ class DockView : public kiv::ElementObserver {
   // Brings every widget up to date with its element.
   void flush();
   // Runs a call into the dock from a Qt event: failures stop at this boundary, then the widgets
-  // catch up.
-  void guarded(const std::function<void()>& call);
+  // catch up. False when the dock widget was deleted meanwhile (by a host's handler): the caller
+  // must not touch the view, its widgets or itself any more.
+  bool guarded(const std::function<void()>& call);
+  // Called at the end of every flush that brought something up to date; it may delete the dock
+  // widget.
+  void setAfterFlush(std::function<void()> report) { afterFlush_ = std::move(report); }
   void wheel(QWheelEvent& event);
   // A host's handler of a dock event runs: the dock is in the middle of a call.
   void beginHostCall();
@@ -80,6 +84,8 @@ class DockView : public kiv::ElementObserver {
   void placeBox(ElementWidget& widget);
   void syncScrollBar();
   void snapshotLines();
+  // Tab goes from title to title in the bars' order.
+  void orderFocus();
   void onUserScroll(int value);
 
   KivDockWidget& surface_;
@@ -101,6 +107,7 @@ class DockView : public kiv::ElementObserver {
   bool retryQueued_ = false;
   int busy_ = 0;
   LineSnapshot lines_[2];
+  std::function<void()> afterFlush_;
 };
 
 }  // namespace kiv::qt::detail

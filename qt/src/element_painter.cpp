@@ -6,6 +6,7 @@
 
 #include "conversions.h"
 #include "kivdock/qt/icons.h"
+#include "look.h"
 
 namespace kiv::qt::detail {
 
@@ -36,19 +37,38 @@ void ElementPainter::paintBox(QPainter& painter, const QRect& area, const Pictur
   }
   std::sort(shown.begin(), shown.end(),
             [](const Element* a, const Element* b) { return a->ZRank() < b->ZRank(); });
+  // A caption stops where a button or another caption beside it begins.
+  auto rightLimit = [](const Element& label, const std::vector<Element*>& others) {
+    double right = static_cast<double>(label.Left()) + label.Width();
+    for (const Element* o : others) {
+      if (o == &label || o->Kind() == ElementKind::Line || o->Left() <= label.Left()) continue;
+      const bool beside =
+          o->Top() < label.Top() + label.Height() && label.Top() < o->Top() + o->Height();
+      if (beside) right = std::min(right, static_cast<double>(o->Left()));
+    }
+    return pixelsF(right);
+  };
+  // The colour behind an element's middle: the box's drawing there, else its back colour.
+  const QColor back = toQColor(box.BackColor(), palette);
+  auto behind = [&](const Element& e) {
+    return colourAt(drawing,
+                    QPointF(pixelsF(e.Left() + e.Width() / 2), pixelsF(e.Top() + e.Height() / 2)),
+                    back);
+  };
   for (Element* e : shown) {
     switch (e->Kind()) {
       case ElementKind::Label:
-        paintLabel(painter, static_cast<const Label&>(*e), palette);
+        paintLabel(painter, static_cast<const Label&>(*e), palette, rightLimit(*e, shown));
         break;
       case ElementKind::Image:
-        paintImage(painter, static_cast<const Image&>(*e), ratio);
+        paintImage(painter, static_cast<const Image&>(*e), ratio, behind(*e), palette);
         break;
       case ElementKind::Line: {
         const auto& l = static_cast<const kiv::Line&>(*e);
         paintLine(painter,
                   QLineF(pixelsF(l.X1()), pixelsF(l.Y1()), pixelsF(l.X2()), pixelsF(l.Y2())),
-                  toQColor(l.BorderColor(), palette));
+                  l.Array() == ElementArray::lineSplit ? splitterInk(behind(l), palette)
+                                                       : toQColor(l.BorderColor(), palette));
         break;
       }
       default:
@@ -82,8 +102,10 @@ void ElementPainter::paintLine(QPainter& painter, const QLineF& line, const QCol
   painter.restore();
 }
 
-// A caption is laid out once and drawn from that layout until its text or font changes.
-void ElementPainter::paintLabel(QPainter& painter, const Label& label, const QPalette& palette) {
+// A caption is laid out once and drawn from that layout until its text or font changes. It ends
+// at `right` (pixels) at the latest: one that does not fit is cut with an ellipsis there.
+void ElementPainter::paintLabel(QPainter& painter, const Label& label, const QPalette& palette,
+                                qreal right) {
   if (label.Caption().empty()) return;
   auto it = texts_.find(&label);
   if (it == texts_.end() || it->second.caption != label.Caption() ||
@@ -96,18 +118,30 @@ void ElementPainter::paintLabel(QPainter& painter, const Label& label, const QPa
     it = texts_.insert_or_assign(&label, std::move(made)).first;
   }
   const CachedText& cached = it->second;
-  qreal x = pixelsF(label.Left());
-  const qreal width = pixelsF(label.Width()), textWidth = cached.text.size().width();
-  if (label.Alignment() == Label::kAlignRight) x += width - textWidth;
-  if (label.Alignment() == Label::kAlignCenter) x += (width - textWidth) / 2;
+  const qreal left = pixelsF(label.Left()), top = pixelsF(label.Top());
+  const qreal width = std::max<qreal>(0, std::min(right, left + pixelsF(label.Width())) - left);
+  const qreal textWidth = cached.text.size().width();
   painter.save();
   painter.setFont(cached.qfont);
   painter.setPen(toQColor(label.ForeColor(), palette));
-  painter.drawStaticText(QPointF(x, pixelsF(label.Top())), cached.text);
+  if (textWidth <= width + 0.5) {
+    qreal x = left;
+    if (label.Alignment() == Label::kAlignRight) x += width - textWidth;
+    if (label.Alignment() == Label::kAlignCenter) x += (width - textWidth) / 2;
+    painter.drawStaticText(QPointF(x, top), cached.text);
+  } else {
+    const QRectF rect(left, top, width, pixelsF(label.Height()));
+    const QString caption = QFontMetrics(cached.qfont)
+                                .elidedText(toQString(label.Caption()), Qt::ElideRight,
+                                            static_cast<int>(std::floor(width)));
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+  }
   painter.restore();
 }
 
-void ElementPainter::paintImage(QPainter& painter, const Image& image, qreal ratio) {
+void ElementPainter::paintImage(QPainter& painter, const Image& image, qreal ratio,
+                                const QColor& behind, const QPalette& palette) {
   const auto picture = image.Picture();
   if (!picture) return;
   // An icon given through Qt is drawn from the icon itself, at the screen's ratio.
@@ -116,7 +150,13 @@ void ElementPainter::paintImage(QPainter& painter, const Image& image, qreal rat
     painter.drawPixmap(QPointF(pixelsF(image.Left()), pixelsF(image.Top())), icon);
     return;
   }
-  const QImage drawn = pictureImage(picture, ratio);
+  BuiltinPicture which;
+  QImage drawn = pictureImage(picture, ratio);
+  if (isBuiltinPicture(picture.get(), which) && !drawn.isNull()) {
+    const qreal scale = drawn.devicePixelRatio();
+    drawn = inkedGlyph(drawn, glyphInk(behind, palette), behind);
+    drawn.setDevicePixelRatio(scale);
+  }
   if (drawn.isNull()) return;
   const QRectF target(pixelsF(image.Left()), pixelsF(image.Top()), picture->WidthPx,
                       picture->HeightPx);

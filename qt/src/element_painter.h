@@ -32,8 +32,12 @@ class ElementPainter {
   QCursor cursorFor(const Element& element, bool windowless, qreal ratio, bool& inherit);
 
  private:
-  void paintLabel(QPainter& painter, const Label& label, const QPalette& palette);
-  void paintImage(QPainter& painter, const Image& image, qreal ratio);
+  // `right`: where the next caption or button to the right begins (pixels); the caption ends
+  // there at the latest.
+  void paintLabel(QPainter& painter, const Label& label, const QPalette& palette, qreal right);
+  // Built-in button glyphs take a palette colour that stands out from `behind`.
+  void paintImage(QPainter& painter, const Image& image, qreal ratio, const QColor& behind,
+                  const QPalette& palette);
   QImage pictureImage(const std::shared_ptr<Picture>& picture, qreal ratio);
 
   struct Cached {

@@ -18,6 +18,9 @@ class ElementWidget : public QWidget {
   ElementWidget(DockView& view, QWidget* parent);
 
   PictureBox* box() const { return box_; }
+  DockView& view() const { return view_; }
+  // A bar's title: it takes the keyboard focus.
+  bool isTitle() const;
   void bind(PictureBox* box);
   // The box's drawing or back colour changed: it is painted again.
   void drawingChanged();
@@ -30,9 +33,10 @@ class ElementWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dragMoveEvent(QDragMoveEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool event(QEvent* event) override;
 
  private:

@@ -1,14 +1,11 @@
 #include "input_router.h"
 
 #include <QApplication>
-#include <QDrag>
-#include <QDropEvent>
 #include <QHelpEvent>
-#include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPixmap>
+#include <QScrollBar>
 #include <QToolTip>
+#include <cmath>
 
 #include "conversions.h"
 #include "dock_view.h"
@@ -53,16 +50,7 @@ bool isWindowless(const Element& e) {
          e.Kind() == ElementKind::Line;
 }
 
-KivDockWidget* dockWidgetAbove(QObject* object) {
-  for (QObject* o = object; o; o = o->parent()) {
-    if (auto* w = qobject_cast<KivDockWidget*>(o)) return w;
-  }
-  return nullptr;
-}
-
 }  // namespace
-
-const char* InputRouter::dragMimeType() { return "application/x-kivdock-bar"; }
 
 InputRouter::Hit InputRouter::locate(Element& shown, QPointF pos) const {
   const QPointF t(pos.x() * kTwips, pos.y() * kTwips);
@@ -94,6 +82,9 @@ std::optional<InputRouter::Hit> InputRouter::captured(QWidget& receiver, Element
 
 void InputRouter::press(QWidget& receiver, Element& shown, QMouseEvent& event) {
   event.accept();
+  // A drag whose button is no longer held lost its release (outside the application): it ends.
+  if (drag_.active() && !(event.buttons() & drag_.button())) drag_.stop();
+  if (drag_.active()) return;  // other buttons while a bar is dragged do nothing
   // A press while another button is held goes where that button went; a press of its own
   // starts anew (also after a release that never arrived).
   if ((event.buttons() & ~Qt::MouseButtons(event.button())) == Qt::NoButton) capture_.reset();
@@ -105,33 +96,27 @@ void InputRouter::press(QWidget& receiver, Element& shown, QMouseEvent& event) {
   capture_->buttons |= event.button();
   const std::int16_t button = buttonOf(event.button());
   Element* target = hit.element;
-  view_.guarded([&] {
+  const bool alive = view_.guarded([&] {
     target->MouseDown(button, shiftOf(event.modifiers()), static_cast<float>(hit.twips.x()),
                       static_cast<float>(hit.twips.y()));
   });
-  // The dock began the drag of a bar: Qt's drag starts once the pointer really moves.
+  if (!alive) return;
+  // The dock began the drag of a bar: it runs from now until this button is released.
   const Element* pending = view_.platform().takePendingDrag();
-  if (pending && pending->owner() == &view_.elements() && event.button() == Qt::LeftButton) {
-    dragCandidate_ = DragCandidate{pending->Index(), event.globalPosition().toPoint(), &receiver,
-                                   event.position()};
-  }
+  if (pending && pending->owner() == &view_.elements()) startDrag(*pending, event);
 }
 
 void InputRouter::move(QWidget& receiver, Element& shown, QMouseEvent& event) {
   event.accept();
+  if (drag_.active() && !(event.buttons() & drag_.button())) drag_.stop();
+  if (drag_.active()) {
+    const QPointF at = view_.surfaceWidget().mapFromGlobal(event.globalPosition());
+    drag_.move(at.toPoint(), landingLine(at));
+    return;
+  }
   if (event.buttons() == Qt::NoButton) {
     capture_.reset();
-    dragCandidate_.reset();
     hover(receiver, shown, event.position());
-  }
-  if (dragCandidate_ && (event.buttons() & Qt::LeftButton) &&
-      (event.globalPosition().toPoint() - dragCandidate_->pressGlobal).manhattanLength() >=
-          QApplication::startDragDistance()) {
-    const DragCandidate candidate = *dragCandidate_;
-    dragCandidate_.reset();
-    capture_.reset();
-    runDrag(candidate);
-    return;
   }
   const auto held =
       event.buttons() != Qt::NoButton ? captured(receiver, shown, event) : std::nullopt;
@@ -145,13 +130,18 @@ void InputRouter::move(QWidget& receiver, Element& shown, QMouseEvent& event) {
 
 void InputRouter::release(QWidget& receiver, Element& shown, QMouseEvent& event) {
   event.accept();
+  if (drag_.active()) {
+    if (event.button() == drag_.button()) {
+      drop(receiver.mapTo(&view_.surfaceWidget(), event.position()));
+    }
+    return;
+  }
   const auto held = captured(receiver, shown, event);
   const Hit hit = held ? *held : locate(shown, event.position());
   if (capture_) {
     capture_->buttons &= ~Qt::MouseButtons(event.button());
     if (capture_->buttons == Qt::NoButton || event.buttons() == Qt::NoButton) capture_.reset();
   }
-  if (event.button() == Qt::LeftButton) dragCandidate_.reset();
   Element* target = hit.element;
   const ElementArray array = target->Array();
   const std::int16_t index = target->Index();
@@ -159,39 +149,14 @@ void InputRouter::release(QWidget& receiver, Element& shown, QMouseEvent& event)
   const bool click = target->Kind() == ElementKind::Image && event.button() == Qt::LeftButton &&
                      hit.twips.x() >= 0 && hit.twips.y() >= 0 && hit.twips.x() < target->Width() &&
                      hit.twips.y() < target->Height();
-  view_.guarded([&] {
+  const bool alive = view_.guarded([&] {
     target->MouseUp(buttonOf(event.button()), shiftOf(event.modifiers()),
                     static_cast<float>(hit.twips.x()), static_cast<float>(hit.twips.y()));
   });
-  if (!click) return;
+  if (!alive || !click) return;
   // The release's handlers may have destroyed the image; only the same one is clicked.
   Element* still = view_.elements().find(array, index);
   if (still == target) view_.guarded([&] { still->Click(); });
-}
-
-bool InputRouter::acceptsDrag(QWidget& receiver, const QDropEvent& event) const {
-  const QMimeData* data = event.mimeData();
-  if (!data || !data->hasFormat(QString::fromLatin1(dragMimeType()))) return false;
-  if (QObject* source = event.source()) {
-    if (dockWidgetAbove(source) != &view_.surfaceWidget()) return false;
-  }
-  // A drop that reaches a box over one of its child widgets is over a widget of the host (the
-  // boxes inside take their own drops): nothing handles it.
-  return receiver.childAt(event.position().toPoint()) == nullptr;
-}
-
-void InputRouter::drop(QWidget& receiver, Element& shown, QDropEvent& event) {
-  if (!acceptsDrag(receiver, event)) {
-    event.ignore();
-    return;
-  }
-  event.setDropAction(Qt::MoveAction);
-  event.accept();
-  const Hit hit = locate(shown, event.position());
-  Element* target = hit.element;
-  view_.guarded([&] {
-    target->DragDrop(static_cast<float>(hit.twips.x()), static_cast<float>(hit.twips.y()));
-  });
 }
 
 void InputRouter::hover(QWidget& receiver, Element& shown, QPointF pos) {
@@ -225,34 +190,72 @@ void InputRouter::showToolTip(QWidget& receiver, Element& shown, QHelpEvent& eve
     QToolTip::hideText();
     event.ignore();
   } else {
-    QToolTip::showText(event.globalPos(), toQString(text), &receiver);
+    QToolTip::showText(event.globalPos(), userText(text), &receiver);
   }
 }
 
-void InputRouter::runDrag(const DragCandidate& candidate) {
-  QWidget* source = candidate.widget;
-  Element* title = view_.elements().find(ElementArray::picTitel, candidate.index);
-  if (!source || !title) return;
-  auto* data = new QMimeData;
-  data->setData(QString::fromLatin1(dragMimeType()), QByteArray::number(candidate.index));
-  auto* drag = new QDrag(source);
-  drag->setMimeData(data);
-  if (QWidget* titleWidget = view_.widgetOf(*title); titleWidget && titleWidget->isVisible()) {
-    const QPixmap shot = titleWidget->grab();
-    QPixmap faded(shot.size());
-    faded.setDevicePixelRatio(shot.devicePixelRatio());
-    faded.fill(Qt::transparent);
-    {
-      QPainter p(&faded);
-      p.setOpacity(0.8);
-      p.drawPixmap(0, 0, shot);
-    }
-    drag->setPixmap(faded);
-    drag->setHotSpot(
-        titleWidget->mapFromGlobal(source->mapToGlobal(candidate.pressLocal)).toPoint());
+void InputRouter::startDrag(const Element& body, const QMouseEvent& event) {
+  capture_.reset();
+  QWidget& surface = view_.surfaceWidget();
+  QRect bar;
+  if (QWidget* shown = view_.widgetOf(body)) {
+    bar = QRect(shown->mapTo(&surface, QPoint(0, 0)), shown->size());
   }
-  drag->exec(Qt::MoveAction);
-  view_.flush();
+  drag_.start(body.Index(), event.button(), bar,
+              surface.mapFromGlobal(event.globalPosition()).toPoint());
+}
+
+std::pair<QWidget*, Element*> InputRouter::boxAt(QPointF surfacePos) const {
+  QWidget& surface = view_.surfaceWidget();
+  if (!surface.rect().contains(surfacePos.toPoint())) return {nullptr, nullptr};
+  QWidget* under = surface.childAt(surfacePos.toPoint());
+  if (!under) return {&surface, &view_.elements().surface()};
+  auto* box = qobject_cast<ElementWidget*>(under);
+  if (!box || !box->box()) return {nullptr, nullptr};
+  return {box, box->box()};
+}
+
+// The edge of the bar under the pointer that the dragged bar would end next to: dropped onto a
+// bar above it, it ends above that bar; onto one below, below it.
+QLine InputRouter::landingLine(QPointF surfacePos) const {
+  const auto [widget, element] = boxAt(surfacePos);
+  if (!element || element->Kind() == ElementKind::Surface || element->Index() == drag_.index()) {
+    return QLine();
+  }
+  Element* body = view_.elements().find(ElementArray::picDockBar, element->Index());
+  Element* dragged = view_.elements().find(ElementArray::picDockBar, drag_.index());
+  QWidget* target = body ? view_.widgetOf(*body) : nullptr;
+  QWidget* source = dragged ? view_.widgetOf(*dragged) : nullptr;
+  if (!target || !source) return QLine();
+  QWidget& surface = view_.surfaceWidget();
+  const QRect t(target->mapTo(&surface, QPoint(0, 0)), target->size());
+  const QRect s(source->mapTo(&surface, QPoint(0, 0)), source->size());
+  const int y = t.top() < s.top() ? t.top() : t.bottom();
+  return QLine(t.left(), y, t.right(), y);
+}
+
+// The release drops on the element under the pointer, with the release's position as the
+// pointer's for the dock.
+void InputRouter::drop(QPointF at) {
+  drag_.stop();
+  capture_.reset();
+  QWidget& surface = view_.surfaceWidget();
+  const QPoint global = surface.mapToGlobal(
+      QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))));
+  const auto [widget, shown] = boxAt(at);
+  if (!shown) return;
+  const Hit hit = locate(*shown, widget->mapFrom(&surface, at));
+  QtPlatform& platform = view_.platform();
+  view_.guarded([&, target = hit.element] {
+    struct PointerAt {
+      QtPlatform& platform;
+      ~PointerAt() { platform.setPointerOverride(std::nullopt); }
+    } pointer{platform};
+    platform.setPointerOverride(PointPx{global.x(), global.y()});
+    // Pixels to twips leaves rounding noise: a 64th of a twip is exact.
+    const auto exact = [](double v) { return static_cast<float>(std::round(v * 64) / 64); };
+    target->DragDrop(exact(hit.twips.x()), exact(hit.twips.y()));
+  });
 }
 
 }  // namespace kiv::qt::detail

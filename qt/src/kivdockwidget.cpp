@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "bar_watcher.h"
 #include "conversions.h"
 #include "dock_view.h"
 #include "element_widget.h"
@@ -19,49 +20,63 @@ namespace {
 // smallest keeps the dock's own smallest size.
 constexpr int kMinWidthPx = (500 + 7) / kiv::kTwipsPerPixel;
 constexpr int kMinHeightPx = (200 + 7) / kiv::kTwipsPerPixel;
+// Until the widget is first shown it has no real size: the dock is laid out meanwhile on a tall
+// area, so no bar is squeezed to its smallest height. The first show gives the real size, and
+// the dock shares the difference among the bars as on any resize.
+constexpr std::int32_t kUnsizedHeightTwips = 30000;
 
-// A host's handler runs inside a call of the dock for as long as this lives.
-class HostCall {
- public:
-  explicit HostCall(detail::DockView& view) : view_(view) { view_.beginHostCall(); }
-  ~HostCall() { view_.endHostCall(); }
-  HostCall(const HostCall&) = delete;
-  HostCall& operator=(const HostCall&) = delete;
-
- private:
-  detail::DockView& view_;
-};
+// Without a services factory of the host, the dock takes the application's settings and palette.
+void ensureServices() {
+  if (!kiv::hasSharedServicesFactory()) {
+    kiv::setSharedServicesFactory([] { return std::make_shared<SettingsServices>(); });
+  }
+}
 }  // namespace
 
 KivDockWidget::KivDockWidget(QWidget* parent)
-    : QWidget(parent), platform_(QtPlatform::ensureInstalled()), dock_(kiv::KivDock::create()) {
+    : QWidget(parent),
+      platform_(QtPlatform::ensureInstalled()),
+      dock_(kiv::KivDock::create()),
+      watcher_(std::make_unique<detail::BarWatcher>()) {
+  ensureServices();
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setAcceptDrops(true);
   setMinimumSize(kMinWidthPx, kMinHeightPx);
   view_ = std::make_unique<detail::DockView>(*this, *dock_, *platform_);
-  dock_->setEventSink(this);
-  view_->guarded(
-      [&] { dock_->setSize(width() * kiv::kTwipsPerPixel, height() * kiv::kTwipsPerPixel); });
+  view_->setAfterFlush([this] { reportChanges(); });
+  dock_->addEventListener(this);
+  connect(this, &QObject::objectNameChanged, this, [this] {
+    if (!explicitGroup_) dock_->setSettingsSection(settingsGroup().toUtf8().toStdString());
+  });
+  view_->guarded([&] {
+    dock_->setSize(std::max(width(), sizeHint().width()) * kiv::kTwipsPerPixel,
+                   kUnsizedHeightTwips);
+  });
 }
 
 KivDockWidget::~KivDockWidget() {
-  // The dock may outlive this widget (a host still holds it): it stops talking to the widget
-  // before the widget goes.
+  // The dock may outlive this widget (a host still holds it, or this is deleted inside one of the
+  // dock's calls): it stops talking to the widget before the widget goes.
   view_.reset();
-  if (!dock_) return;
-  dock_->setEventSink(nullptr);
+  dock_->removeEventListener(this);
+  // Widgets hosted without a parent are this widget's; the others go back to their parents.
+  std::vector<QPointer<QWidget>> hosted;
+  for (QWidget* box : findChildren<detail::ElementWidget*>()) {
+    for (QObject* child : box->children()) {
+      auto* w = qobject_cast<QWidget*>(child);
+      if (w && !qobject_cast<detail::ElementWidget*>(w)) hosted.emplace_back(w);
+    }
+  }
+  for (const QPointer<QWidget>& w : hosted) {
+    if (detail::WindowRegistry::instance().adopted(w)) delete w.data();
+  }
   const std::weak_ptr<kiv::KivDock> still = dock_;
   dock_.reset();
   if (still.expired()) return;
-  // The bars' widgets go with this widget, but the host's widgets they carry stay the host's:
-  // they leave without a parent, and the dock gives them back when it ends.
-  for (QWidget* box : findChildren<detail::ElementWidget*>()) {
-    for (QObject* child : box->children()) {
-      auto* hosted = qobject_cast<QWidget*>(child);
-      if (hosted && !qobject_cast<detail::ElementWidget*>(hosted)) {
-        hosted->hide();
-        hosted->setParent(nullptr);
-      }
+  // The dock gives the rest back when it ends; until then they wait hidden, outside this widget.
+  for (const QPointer<QWidget>& w : hosted) {
+    if (w && w->parentWidget() && qobject_cast<detail::ElementWidget*>(w->parentWidget())) {
+      w->hide();
+      w->setParent(nullptr);
     }
   }
 }
@@ -103,9 +118,11 @@ void KivDockWidget::paintEvent(QPaintEvent* event) {
 }
 
 // The container resizes the control. A size in twips that the host gave the dock and that
-// comes to these very pixels is kept: the dock is that size already.
+// comes to these very pixels is kept: the dock is that size already. Before the first show the
+// size is not the real one yet.
 void KivDockWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  if (!shownOnce_) return;
   const QSize size = event->size();
   const std::int32_t w = detail::pixels(dock_->Width()) == size.width()
                              ? dock_->Width()
@@ -119,6 +136,11 @@ void KivDockWidget::resizeEvent(QResizeEvent* event) {
 
 void KivDockWidget::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    const std::int32_t w = width() * kiv::kTwipsPerPixel, h = height() * kiv::kTwipsPerPixel;
+    if (!view_->guarded([&] { dock_->setSize(w, h); })) return;
+  }
   view_->flush();
 }
 
@@ -136,26 +158,6 @@ void KivDockWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void KivDockWidget::wheelEvent(QWheelEvent* event) { view_->wheel(*event); }
 
-void KivDockWidget::dragEnterEvent(QDragEnterEvent* event) {
-  if (view_->input().acceptsDrag(*this, *event)) {
-    event->acceptProposedAction();
-  } else {
-    event->ignore();
-  }
-}
-
-void KivDockWidget::dragMoveEvent(QDragMoveEvent* event) {
-  if (view_->input().acceptsDrag(*this, *event)) {
-    event->acceptProposedAction();
-  } else {
-    event->ignore();
-  }
-}
-
-void KivDockWidget::dropEvent(QDropEvent* event) {
-  view_->input().drop(*this, dock_->elements().surface(), *event);
-}
-
 bool KivDockWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     view_->input().showToolTip(*this, dock_->elements().surface(),
@@ -165,28 +167,11 @@ bool KivDockWidget::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-void KivDockWidget::Closed(std::string& Key) {
-  const HostCall call(*view_);
-  if (hostSink_) hostSink_->Closed(Key);
-  emit closed(detail::toQString(Key));
-}
-
-void KivDockWidget::CtlResize(std::string& Key) {
-  const HostCall call(*view_);
-  if (hostSink_) hostSink_->CtlResize(Key);
-  emit ctlResize(detail::toQString(Key));
-}
-
-void KivDockWidget::OptShow(std::string& Key, bool& bReLoad) {
-  const HostCall call(*view_);
-  if (hostSink_) hostSink_->OptShow(Key, bReLoad);
-  emit optShow(detail::toQString(Key), &bReLoad);
-}
-
-void KivDockWidget::RightClick(std::string& Key) {
-  const HostCall call(*view_);
-  if (hostSink_) hostSink_->RightClick(Key);
-  emit rightClick(detail::toQString(Key));
+void KivDockWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+    applyPalette();
+  }
 }
 
 }  // namespace kiv::qt

@@ -54,7 +54,7 @@ void QtPlatform::MessageBox(const std::string& text, const std::string& caption)
   messages_.push_back({text, shownCaption});
   if (recording_ || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
   detail::ModalScope modal;
-  QMessageBox box(QMessageBox::NoIcon, detail::toQString(shownCaption), detail::toQString(text),
+  QMessageBox box(QMessageBox::NoIcon, detail::toQString(shownCaption), detail::userText(text),
                   QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }
@@ -76,6 +76,7 @@ Hwnd QtPlatform::SetParent(Hwnd child, Hwnd parent) {
 }
 
 PointPx QtPlatform::GetCursorPos() const {
+  if (pointerOverride_) return *pointerOverride_;
   const QPoint p = QCursor::pos();
   return {p.x(), p.y()};
 }
@@ -89,7 +90,7 @@ PointPx QtPlatform::ScreenToClient(Hwnd window, PointPx screen) const {
 
 void QtPlatform::BeginDrag(Element& source) {
   dragSource_ = &source;
-  pendingDrag_ = recording_ ? nullptr : &source;
+  pendingDrag_ = &source;
 }
 
 const Element* QtPlatform::takePendingDrag() {

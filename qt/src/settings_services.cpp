@@ -71,7 +71,7 @@ std::int32_t SettingsServices::ShowMessage(const std::string& text, std::int32_t
   if (caption.isEmpty()) caption = QCoreApplication::applicationName();
   if (caption.isEmpty()) caption = QStringLiteral("KivDocking5");
   detail::ModalScope modal;
-  QMessageBox box(QMessageBox::Information, caption, detail::toQString(text), QMessageBox::Ok,
+  QMessageBox box(QMessageBox::Information, caption, detail::userText(text), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.exec();
   return 0;

@@ -13,6 +13,7 @@ WindowRegistry& WindowRegistry::instance() {
 Hwnd WindowRegistry::createElementWindow(Hwnd parent) {
   const Hwnd window = next_++;
   entries_[window].logicalParent = parent;
+  entries_[window].element = true;
   return window;
 }
 
@@ -104,6 +105,13 @@ Hwnd WindowRegistry::parentOf(Hwnd window) {
   return logical != 0 && entries_.count(logical) != 0 ? logical : 0;
 }
 
+bool WindowRegistry::adopted(const QWidget* widget) const {
+  auto h = handles_.find(widget);
+  if (h == handles_.end()) return false;
+  auto it = entries_.find(h->second);
+  return it != entries_.end() && it->second.adopted;
+}
+
 void WindowRegistry::reparent(QWidget* child, QWidget* parent) {
   if (child->parentWidget() == parent) return;
   // Qt hides a widget that changes its parent; one that was not hidden on purpose shows again
@@ -118,6 +126,13 @@ Hwnd WindowRegistry::setParent(Hwnd child, Hwnd parent) {
   auto it = entries_.find(child);
   if (it == entries_.end()) return 0;
   const Hwnd previous = parentOf(child);
+  if (!it->second.element) {
+    auto p = entries_.find(parent);
+    const bool intoElement = p != entries_.end() && p->second.element;
+    auto before = entries_.find(previous);
+    const bool fromElement = before != entries_.end() && before->second.element;
+    it->second.adopted = intoElement && (previous == 0 || (fromElement && it->second.adopted));
+  }
   it->second.logicalParent = parent;
   if (QWidget* w = it->second.widget) {
     QWidget* p = realize(parent);

@@ -38,12 +38,17 @@ class WindowRegistry {
   Hwnd parentOf(Hwnd window);
   // Moves a window into another one (0: no parent); returns the previous parent.
   Hwnd setParent(Hwnd child, Hwnd parent);
+  // Whether a host's widget had no parent when it moved into an element window, and has not left
+  // the element windows since: such a widget belongs to the dock widget.
+  bool adopted(const QWidget* widget) const;
 
  private:
   struct Entry {
     QPointer<QWidget> widget;
     Hwnd logicalParent = 0;  // for a window whose widget does not exist or has no parent
     bool owned = false;
+    bool element = false;  // an element window, made by createElementWindow
+    bool adopted = false;
     std::function<QWidget*()> build;
   };
   WindowRegistry() = default;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "kivdock/bar.h"
 #include "kivdock/bars.h"
@@ -48,10 +49,14 @@ class DockCore : public ElementHost {
   void setShow(bool v);
   bool DoLoadSettings() const { return mDoLoadSettings; }
   void setDoLoadSettings(bool v) { mDoLoadSettings = v; }
+  const std::string& SettingsSection() const { return settingsSection_; }
+  void setSettingsSection(const std::string& section) { settingsSection_ = section; }
   void ShowElement(std::int32_t Index);
   Hwnd hWndItem(std::int16_t Index);
   void Save();
   void setEventSink(KivDockEvents* sink) { sink_ = sink; }
+  void addEventListener(KivDockEvents* listener);
+  void removeEventListener(KivDockEvents* listener);
   std::int32_t Width() const { return width_; }
   std::int32_t Height() const { return height_; }
   void setSize(std::int32_t width, std::int32_t height);
@@ -96,6 +101,8 @@ class DockCore : public ElementHost {
   void raiseCtlResize(const std::string& key);
   void raiseRightClick(std::string& key);
   void raiseOptShow(std::string& key, bool& reload);
+  template <typename Call>
+  void raise(Call call);
   // layout/layout_pass.cpp
   void OrderBars(bool save);
   std::int32_t pResizeHeight();
@@ -146,10 +153,12 @@ class DockCore : public ElementHost {
   std::unique_ptr<clsBars> bars_;
   bool mAllowScroll = false;
   bool mDoLoadSettings = true;
+  std::string settingsSection_ = "DockBar";
   bool mShow = false;
   bool mLoading = false;
   std::int32_t mDragIndex = 0;
   KivDockEvents* sink_ = nullptr;
+  std::vector<KivDockEvents*> listeners_;
   std::int32_t width_ = 4800, height_ = 3600;
   int depth_ = 0;
   bool runaway_ = false;

@@ -1,5 +1,7 @@
 // The control's members and lifecycle: showing, the reset and show-again of bars, the hide rule,
 // resizing, saving and termination.
+#include <algorithm>
+
 #include "dock/dock_core.h"
 #include "kivdock/platform.h"
 #include "kivdock/shared_services.h"
@@ -110,24 +112,45 @@ void DockCore::terminate() {
   ignoreFailure([&] { bars_.reset(); });
 }
 
+void DockCore::addEventListener(KivDockEvents* listener) {
+  if (listener && std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end()) {
+    listeners_.push_back(listener);
+  }
+}
+
+void DockCore::removeEventListener(KivDockEvents* listener) {
+  listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+// The sink first, then every listener, all with the same argument variables. A listener removed
+// by an earlier handler is not called any more; one added meanwhile waits for the next event.
+template <typename Call>
+void DockCore::raise(Call call) {
+  if (sink_) call(*sink_);
+  const std::vector<KivDockEvents*> now = listeners_;
+  for (KivDockEvents* listener : now) {
+    if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end()) {
+      call(*listener);
+    }
+  }
+}
+
 void DockCore::raiseClosed(const std::string& key) {
-  if (!sink_) return;
   std::string arg = key;
-  sink_->Closed(arg);
+  raise([&](KivDockEvents& to) { to.Closed(arg); });
 }
 
 void DockCore::raiseCtlResize(const std::string& key) {
-  if (!sink_) return;
   std::string arg = key;
-  sink_->CtlResize(arg);
+  raise([&](KivDockEvents& to) { to.CtlResize(arg); });
 }
 
 void DockCore::raiseRightClick(std::string& key) {
-  if (sink_) sink_->RightClick(key);
+  raise([&](KivDockEvents& to) { to.RightClick(key); });
 }
 
 void DockCore::raiseOptShow(std::string& key, bool& reload) {
-  if (sink_) sink_->OptShow(key, reload);
+  raise([&](KivDockEvents& to) { to.OptShow(key, reload); });
 }
 
 }  // namespace kiv::detail

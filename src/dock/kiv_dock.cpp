@@ -18,7 +18,11 @@ bool KivDock::AllowScroll() const { return core_->AllowScroll(); }
 bool KivDock::Show() const { return core_->Show(); }
 bool KivDock::DoLoadSettings() const { return core_->DoLoadSettings(); }
 void KivDock::setDoLoadSettings(bool v) { core_->setDoLoadSettings(v); }
+const std::string& KivDock::SettingsSection() const { return core_->SettingsSection(); }
+void KivDock::setSettingsSection(const std::string& section) { core_->setSettingsSection(section); }
 void KivDock::setEventSink(KivDockEvents* sink) { core_->setEventSink(sink); }
+void KivDock::addEventListener(KivDockEvents* listener) { core_->addEventListener(listener); }
+void KivDock::removeEventListener(KivDockEvents* listener) { core_->removeEventListener(listener); }
 std::int32_t KivDock::Width() const { return core_->Width(); }
 std::int32_t KivDock::Height() const { return core_->Height(); }
 Elements& KivDock::elements() { return core_->elements(); }

@@ -1,5 +1,5 @@
-// Storing each keyed bar's order number, alignment, state and height in the section "DockBar",
-// and restoring them.
+// Storing each keyed bar's order number, alignment, state and height in the dock's settings section
+// ("DockBar" unless the host chose another), and restoring them.
 #include <string>
 #include <vector>
 
@@ -11,8 +11,6 @@
 namespace kiv::detail {
 
 namespace {
-const char* const kSection = "DockBar";
-
 std::vector<std::string_view> splitFields(std::string_view text) {
   std::vector<std::string_view> fields;
   for (std::size_t start = 0;;) {
@@ -41,7 +39,7 @@ void DockCore::pSaveSettings() {
         const std::string value = std::to_string(counter) + ":" + std::to_string(b->AlignBar()) +
                                   ":" + std::to_string(b->State()) + ":" +
                                   std::to_string(b->Height());
-        sharedServices()->WriteSetting(kSection, key, value, 0);
+        sharedServices()->WriteSetting(settingsSection_, key, value, 0);
       }
     }
   });
@@ -66,7 +64,7 @@ void DockCore::pLoadSettings() {
       key = b->Key();
     });
     if (!b || key.empty()) continue;
-    ignoreFailure([&] { text = sharedServices()->ReadSetting(kSection, key, 0); });
+    ignoreFailure([&] { text = sharedServices()->ReadSetting(settingsSection_, key, 0); });
     if (text.empty()) {
       ignoreFailure([&] {
         if (b->HideByDefault()) b->setState(eBarHidden);

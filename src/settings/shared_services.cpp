@@ -15,6 +15,7 @@ struct ServicesSlot {
     return std::make_shared<MemorySharedServices>();
   };
   std::shared_ptr<SharedServices> instance;
+  bool set = false;
 };
 
 ServicesSlot& slot() {
@@ -25,8 +26,11 @@ ServicesSlot& slot() {
 
 void setSharedServicesFactory(std::function<std::shared_ptr<SharedServices>()> factory) {
   slot().factory = std::move(factory);
+  slot().set = true;
   slot().instance.reset();
 }
+
+bool hasSharedServicesFactory() { return slot().set; }
 
 void resetSharedServices() { slot().instance.reset(); }
 

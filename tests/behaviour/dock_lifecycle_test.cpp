@@ -168,4 +168,24 @@ TEST_F(DockTest, HandlersMayClearTheBarsOrReleaseTheDock) {
   EXPECT_TRUE(harness().messages().empty());
 }
 
+// Listeners hear every event after the sink, with the arguments the sink left; one removed by an
+// earlier handler hears nothing more.
+TEST_F(DockTest, ListenersHearEventsAfterTheSinkWithItsArguments) {
+  auto a = addResizable("a", 1000);
+  addResizable("b", 1000);
+  a->setShowOptions(true);
+  dock->setShow(true);
+  EventLog first, second;
+  events.cancel = true;
+  dock->addEventListener(&first);
+  dock->addEventListener(&first);
+  dock->addEventListener(&second);
+  first.onRightClick = [&] { dock->removeEventListener(&second); };
+  harness().click(el().imgOpt(k(a)));
+  harness().press(el().lblTitel(k(a)), kiv::kButtonRight, 10, 10);
+  EXPECT_EQ(first.log, (Keys{"OptShow ", "RightClick a"}));
+  EXPECT_EQ(second.log, (Keys{"OptShow "}));
+  dock->removeEventListener(&first);
+}
+
 }  // namespace kivtest

@@ -6,8 +6,7 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDragEnterEvent>
-#include <QMimeData>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
 
@@ -101,23 +100,24 @@ class QtHarness : public Harness {
     if (!send(element, x, y, QEvent::MouseButtonRelease, button)) element.MouseUp(button, 0, x, y);
   }
 
-  void drop(kiv::Element& target, float x, float y, int pointerX, int pointerY) override {
-    auto [widget, local] = where(target, x, y);
-    if (!widget) return target.DragDrop(x, y);
-    QCursor::setPos(widgetOf(target)->mapToGlobal(QPoint(pointerX, pointerY)));
-    // Qt hands a drop to the deepest widget under the point that takes drops.
-    while (QWidget* child = widget->childAt(local.toPoint())) {
-      if (!child->acceptDrops()) break;
-      local = child->mapFrom(widget, local);
-      widget = child;
-    }
-    const kiv::Element* source = platform_->DragSource();
-    QMimeData data;
-    data.setData("application/x-kivdock-bar", QByteArray::number(source ? source->Index() : 0));
-    QDragEnterEvent enter(local.toPoint(), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    dispatch(widget, enter);
-    QDropEvent event(local, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    dispatch(widget, event);
+  // The pointer, held since the press on a title, moves to the target's pixel and lets go there:
+  // the dock widget drops on what lies under it.
+  void drop(kiv::Element& target, float x, float y, int, int) override {
+    const QPointer<KivDockWidget> dock = widgetOf(target);
+    if (!dock) return target.DragDrop(x, y);
+    dock->syncElements();
+    // The exact point in twips, which lies in the pointer's pixel.
+    const QPointF at((target.AbsoluteLeft() + x) / 15.0, (target.AbsoluteTop() + y) / 15.0);
+    const QPointF global = dock->mapToGlobal(at);
+    QWidget* receiver = dock->childAt(at.toPoint()) ? dock->childAt(at.toPoint()) : dock.data();
+    const QPointF local = receiver->mapFrom(dock.data(), at);
+    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, held_, Qt::NoModifier);
+    dispatch(receiver, move);
+    if (!dock) return;
+    held_ &= ~Qt::MouseButtons(Qt::LeftButton);
+    QMouseEvent up(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, held_,
+                   Qt::NoModifier);
+    dispatch(receiver, up);
   }
 
   void scrollTo(kiv::KivDock& dock, std::int32_t value) override {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,8 @@ namespace kiv::qt {
 
 class KIVDOCK_QT_EXPORT QtPlatform : public kiv::Platform {
  public:
-  // Interactive shows message boxes and runs title drags; Recording only records both, for tests
-  // and for runs without a display. Automatic is Recording on the offscreen and minimal platforms.
+  // Interactive shows message boxes; Recording only records them, for tests and for runs without
+  // a display. Automatic is Recording on the offscreen and minimal platforms.
   enum class Mode { Automatic, Interactive, Recording };
 
   struct Message {
@@ -36,9 +37,12 @@ class KIVDOCK_QT_EXPORT QtPlatform : public kiv::Platform {
   // The ambient user mode: true in an application; a test may pretend to be a designer.
   void SetUserMode(bool runTime) { userMode_ = runTime; }
 
-  // The element whose drag the dock began and that still waits for a Qt drag to run, if any;
-  // the KivDockWidget that delivered the press takes it. Null when recording.
+  // The element whose drag the dock began and that still waits for the dock widget to run it, if
+  // any; the KivDockWidget that delivered the press takes it.
   const Element* takePendingDrag();
+  // Where the pointer is, in screen pixels, while a drop is delivered: the release's position
+  // rather than wherever the pointer is by now. nullopt: the real pointer.
+  void setPointerOverride(std::optional<PointPx> pointer) { pointerOverride_ = pointer; }
 
   void MessageBox(const std::string& text, const std::string& caption) override;
   std::string DefaultCaption() const override;
@@ -61,6 +65,7 @@ class KIVDOCK_QT_EXPORT QtPlatform : public kiv::Platform {
   bool userMode_ = true;
   const Element* dragSource_ = nullptr;
   const Element* pendingDrag_ = nullptr;
+  std::optional<PointPx> pointerOverride_;
 };
 
 }  // namespace kiv::qt
