@@ -59,7 +59,7 @@ class clsBars {
   std::vector<std::shared_ptr<cKivBar>> mCol;  // element i-1 has Index i
   std::vector<std::int32_t> mOrder{0};         // mOrder[p] = Index at position p (1-based)
   std::vector<std::int32_t> positionOf_{0};    // positionOf_[Index] = first position holding it
-  std::vector<std::int32_t> visible_;          // indexes of the visible bars, in order
+  std::vector<std::int32_t> visible_;          // collection places of the visible bars, in order
   bool visibleValid_ = false;
   std::uint64_t visibleStamp_ = 0;
   std::shared_ptr<clsEvents> broker_;

@@ -124,8 +124,6 @@ class Element {
   Element(const Element& other);
   void changed(ElementProperty what);
   void raiseZ();
-  // Finishes a waiting restack of the bars before a stacked position is read.
-  void settleStack() const;
 
  private:
   friend class Elements;

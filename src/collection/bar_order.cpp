@@ -137,17 +137,20 @@ bool clsBars::fSetOrder(const std::vector<std::int32_t>& wanted, bool grouped) {
   settlePendingRestack();
   const std::int32_t n = Count();
   const std::vector<std::int32_t> current = orderSnapshot();
-  if (static_cast<std::int32_t>(wanted.size()) != n) return false;
   std::vector<std::int32_t> next(static_cast<std::size_t>(n) + 1, 0);
   if (!grouped) {
+    if (static_cast<std::int32_t>(wanted.size()) != n) return false;
     for (std::int32_t p = 1; p <= n; ++p) {
       const std::int32_t rank = wanted[static_cast<std::size_t>(p) - 1];
       if (rank < 1 || rank > n || next[static_cast<std::size_t>(rank)] != 0) return false;
       next[static_cast<std::size_t>(rank)] = current[static_cast<std::size_t>(p) - 1];
     }
   } else {
+    // A wanted order shorter than the collection (bars added while it was read) names only the
+    // bars it has entries for; the others follow as bars it does not name.
     std::vector<std::int32_t> positionOfRank(static_cast<std::size_t>(n) + 1, 0);
-    for (std::int32_t p = n; p >= 1; --p) {
+    const auto named = std::min<std::int32_t>(n, static_cast<std::int32_t>(wanted.size()));
+    for (std::int32_t p = named; p >= 1; --p) {
       const std::int32_t rank = wanted[static_cast<std::size_t>(p) - 1];
       if (rank >= 1 && rank <= n) positionOfRank[static_cast<std::size_t>(rank)] = p;
     }
@@ -158,10 +161,12 @@ bool clsBars::fSetOrder(const std::vector<std::int32_t>& wanted, bool grouped) {
         ignoreFailure([&] {
           const std::int32_t p = positionOfRank[static_cast<std::size_t>(rank)];
           if (p == 0) return;
-          auto b = Item(current[static_cast<std::size_t>(p) - 1]);
-          if (b && b->AlignBar() == a && b->State() != eBarHidden && !placed[b->Index()]) {
-            next[static_cast<std::size_t>(++filled)] = b->Index();
-            placed[b->Index()] = true;
+          const std::int32_t k = current[static_cast<std::size_t>(p) - 1];
+          auto b = Item(k);
+          if (b && b->AlignBar() == a && b->State() != eBarHidden &&
+              !placed[static_cast<std::size_t>(k)]) {
+            next[static_cast<std::size_t>(++filled)] = k;
+            placed[static_cast<std::size_t>(k)] = true;
           }
         });
       }

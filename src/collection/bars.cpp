@@ -68,8 +68,9 @@ const std::vector<std::int32_t>& clsBars::visibleOrder() {
   if (visibleValid_ && broker_ && stamp == visibleStamp_) return visible_;
   visible_.clear();
   for (std::int32_t p = 1; p <= Count() && p < static_cast<std::int32_t>(mOrder.size()); ++p) {
-    auto b = Item(mOrder[static_cast<std::size_t>(p)]);
-    if (b && b->State() != eBarHidden) visible_.push_back(b->Index());
+    const std::int32_t position = mOrder[static_cast<std::size_t>(p)];
+    auto b = Item(position);
+    if (b && b->State() != eBarHidden) visible_.push_back(position);
   }
   visibleValid_ = true;
   visibleStamp_ = stamp;

@@ -1,13 +1,54 @@
 #include "dock/dock_core.h"
 
+#if defined(__linux__)
+#include <pthread.h>
+#endif
+
+#include <algorithm>
+#include <cstdint>
+
+#include "kivdock/shared_services.h"
 #include "platform/errors.h"
 #include "platform/failure.h"
 
 namespace kiv::detail {
 
 namespace {
-// Nested calls into one dock beyond this depth are a recursion that does not end.
-constexpr int kMaxDepth = 64;
+
+// The current frame's address: the real stack, also where a sanitizer keeps locals elsewhere.
+std::uintptr_t stackHere() {
+#if defined(__GNUC__) || defined(__clang__)
+  return reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
+#else
+  volatile char here = 0;
+  return reinterpret_cast<std::uintptr_t>(&here);
+#endif
+}
+
+// The lowest stack address nested calls may reach before they count as a recursion that does
+// not end: a quarter of the thread's stack, at least 256 KB, stays free for the host and the
+// platform. Without a known stack, 1 MB below the outermost call is allowed.
+std::uintptr_t stackFloor(std::uintptr_t here) {
+  constexpr std::uintptr_t kMinReserve = 256 * 1024;
+  constexpr std::uintptr_t kFallbackUse = 1024 * 1024;
+#if defined(__linux__)
+  pthread_attr_t attr;
+  if (pthread_getattr_np(pthread_self(), &attr) == 0) {
+    void* low = nullptr;
+    std::size_t size = 0;
+    const bool known = pthread_attr_getstack(&attr, &low, &size) == 0 && low && size > 0;
+    pthread_attr_destroy(&attr);
+    if (known) {
+      const auto bottom = reinterpret_cast<std::uintptr_t>(low);
+      const std::uintptr_t reserve = std::max<std::uintptr_t>(kMinReserve, size / 4);
+      if (here > bottom + reserve) return bottom + reserve;
+      return here;  // already deep in the stack: no room for nesting at all
+    }
+  }
+#endif
+  return here > kFallbackUse ? here - kFallbackUse : 0;
+}
+
 }  // namespace
 
 DockCore& coreOf(KivDock& dock) { return *dock.core_; }
@@ -21,6 +62,8 @@ DockCore::DockCore(KivDock& owner) : owner_(owner) {
     mEvents.reset(new clsEvents());
     mEvents->evGetDockBar_ = [this](std::shared_ptr<KivDock>& dock) {
       dock = owner_.weak_from_this().lock();
+      if (!dock && savingOnExit_)
+        dock = std::shared_ptr<KivDock>(std::shared_ptr<KivDock>(), &owner_);
     };
   });
   ignoreFailure([&] { bars_.reset(new clsBars()); });
@@ -36,7 +79,10 @@ DockCore::~DockCore() {
 DockCore::Scope::Scope(DockCore& core)
     : core_(core), keepAlive_(core.owner_.weak_from_this().lock()) {
   if (core_.runaway_) throw RecursionLimitError();
-  if (++core_.depth_ > kMaxDepth) {
+  const std::uintptr_t here = stackHere();
+  if (core_.depth_ == 0) core_.stackFloor_ = stackFloor(here);
+  ++core_.depth_;
+  if (core_.depth_ > 1 && here < core_.stackFloor_) {
     --core_.depth_;
     core_.runaway_ = true;
     const RecursionLimitError error;
@@ -63,6 +109,11 @@ void DockCore::settlePendingRestack() {
   settling_ = true;
   ignoreFailure([&] { pResizeHeight(); });
   settling_ = false;
+}
+
+std::shared_ptr<SharedServices> DockCore::hostServices() {
+  settlePendingRestack();
+  return sharedServices();
 }
 
 std::shared_ptr<cKivBar> DockCore::bar(std::int32_t index) {

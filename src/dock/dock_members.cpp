@@ -20,7 +20,7 @@ void DockCore::setShow(bool v) {
 
 void DockCore::ShowElement(std::int32_t Index) {
   if (Index == 0) {
-    for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+    for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) {
       ignoreFailure([&] {
         auto b = bars_->Item(i);
         if (b && b->State() == eBarHidden) b->setState(eBarExpanded);
@@ -29,7 +29,7 @@ void DockCore::ShowElement(std::int32_t Index) {
     ignoreFailure([&] { OrderBars(false); });
   } else if (Index == -1) {
     if (!mAllowScroll) {
-      for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+      for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) {
         ignoreFailure([&] { bar(i)->setState(eBarExpanded); });
         ignoreFailure([&] {
           auto b = bar(i);
@@ -78,14 +78,14 @@ void DockCore::onResize() {
 void DockCore::pHideBar(std::int16_t index) {
   if (mLoading) return;
   bool another = false;
-  for (std::int32_t i = 1; i <= bars_->Count() && !another; ++i) {
+  for (std::int32_t i = 1, n = bars_->Count(); i <= n && !another; ++i) {
     if (i == index) continue;
     ignoreFailure([&] { another = bar(i)->State() != eBarHidden; });
   }
   if (!another) {
     ignoreFailure([&] {
-      sharedServices()->ShowMessage("Sie müssen mindestens ein Element sichtbar lassen!", 0, "", -1,
-                                    0);
+      hostServices()->ShowMessage("Sie müssen mindestens ein Element sichtbar lassen!", 0, "", -1,
+                                  0);
     });
     return;
   }
@@ -98,9 +98,13 @@ void DockCore::pHideBar(std::int16_t index) {
 
 // Termination: save at run time, detach the broker, give every hosted control back.
 void DockCore::terminate() {
+  // The save still answers the bars through the broker; the dock is already going, so the
+  // broker hands out a reference that does not own it.
+  savingOnExit_ = true;
   ignoreFailure([&] {
     if (platform()->UserMode()) pSaveSettings();
   });
+  savingOnExit_ = false;
   ignoreFailure([&] {
     if (mEvents) mEvents->evGetDockBar_ = nullptr;
     mEvents.reset();
@@ -111,22 +115,26 @@ void DockCore::terminate() {
 }
 
 void DockCore::raiseClosed(const std::string& key) {
+  settlePendingRestack();
   if (!sink_) return;
   std::string arg = key;
   sink_->Closed(arg);
 }
 
 void DockCore::raiseCtlResize(const std::string& key) {
+  settlePendingRestack();
   if (!sink_) return;
   std::string arg = key;
   sink_->CtlResize(arg);
 }
 
 void DockCore::raiseRightClick(std::string& key) {
+  settlePendingRestack();
   if (sink_) sink_->RightClick(key);
 }
 
 void DockCore::raiseOptShow(std::string& key, bool& reload) {
+  settlePendingRestack();
   if (sink_) sink_->OptShow(key, reload);
 }
 

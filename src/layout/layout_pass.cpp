@@ -12,7 +12,7 @@ void DockCore::OrderBars(bool save) {
   trapAndReport("KivDock: OrderBars", [&] {
     Elements& el = *elements_;
     if (mAllowScroll) {
-      for (std::int32_t i = 1; i <= bars_->Count(); ++i) bar(i)->setHeightMax(20000);
+      for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) bar(i)->setHeightMax(20000);
     } else {
       pSetSplitLimits();
     }
@@ -24,9 +24,6 @@ void DockCore::OrderBars(bool save) {
       std::int32_t diff = wholeLong(static_cast<double>(total) - height_ + 50);
       if (diff > 0 && diff < 20000) {
         diff = std::max(diff, 20);
-        // The bars were stacked without an offset while the scroll bar was hidden; one that
-        // appears with a value (kept from fill mode, which only hides it) moves them to it.
-        if (!scroll.Visible() && scroll.Value() != 0) requestRestack();
         scroll.setVisible(true);
         scroll.setHeight(static_cast<float>(height_ - 50));
         scroll.setLeft(static_cast<float>(width_) - scroll.Width() - 50);
@@ -133,14 +130,14 @@ void DockCore::pRefreshAll() {
   });
   mDoLoadSettings = true;
   ignoreFailure([&] { pAutoSize(); });
-  for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+  for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) {
     ignoreFailure([&] { pPaint(toInteger(i)); });
   }
   ignoreFailure([&] { OrderBars(false); });
 }
 
 void DockCore::pPaintAll() {
-  for (std::int32_t i = 1; i <= bars_->Count(); ++i) pPaint(toInteger(i));
+  for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) pPaint(toInteger(i));
   OrderBars(false);
 }
 

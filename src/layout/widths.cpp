@@ -8,7 +8,8 @@ namespace kiv::detail {
 
 void DockCore::pResizeWidth(std::int32_t w) {
   trapAndReport("KivDock.pResizeWidth", [&] {
-    for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+    const std::int32_t count = bars_->Count();
+    for (std::int32_t i = 1; i <= count; ++i) {
       auto b = barAtOrder(i);
       std::int32_t left = 30, width = w;
       if (mAllowScroll) {
@@ -49,6 +50,7 @@ void DockCore::fSetBarWidth(std::int16_t index, std::int32_t& width) {
 }
 
 std::int32_t DockCore::fGetBarTop(std::int16_t index) {
+  settlePendingRestack();
   return wholeLong(elements_->picDockBar(index).Top());
 }
 
