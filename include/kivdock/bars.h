@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,10 @@ namespace kiv {
 class clsEvents;
 namespace detail {
 class DockCore;
-struct BarOrderAccess;
 }  // namespace detail
+namespace order {
+struct MoveStep;
+}  // namespace order
 
 class clsBars {
  public:
@@ -31,7 +34,6 @@ class clsBars {
 
  private:
   friend class detail::DockCore;
-  friend struct detail::BarOrderAccess;
   clsBars() = default;
 
   void fSetEvents(std::shared_ptr<clsEvents> broker) { broker_ = std::move(broker); }
@@ -47,6 +49,8 @@ class clsBars {
   bool fReapplyOrder(bool grouped);
   bool fSetOrderDefault();
   std::vector<std::int32_t> orderSnapshot() const;  // mOrder, positions 1..Count
+  std::vector<std::optional<std::int32_t>> alignsInOrder();
+  void applyMove(std::int32_t Index, const order::MoveStep& step);
 
   // mOrder with its inverse kept in step; the visible-bar list is rebuilt on demand.
   std::int32_t orderAt(std::int32_t pos) const;
