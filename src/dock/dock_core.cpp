@@ -77,7 +77,9 @@ DockCore::~DockCore() {
 }
 
 DockCore::Scope::Scope(DockCore& core)
-    : core_(core), keepAlive_(core.owner_.weak_from_this().lock()) {
+    : core_(core),
+      keepAlive_(core.owner_.weak_from_this().lock()),
+      beforeReport_([](void* c) { static_cast<DockCore*>(c)->settlePendingRestack(); }, &core) {
   if (core_.runaway_) throw RecursionLimitError();
   const std::uintptr_t here = stackHere();
   if (core_.depth_ == 0) core_.stackFloor_ = stackFloor(here);

@@ -16,6 +16,7 @@
 #include "kivdock/shared_services.h"
 #include "platform/element_host.h"
 #include "platform/errors.h"
+#include "platform/failure.h"
 
 namespace kiv::detail {
 
@@ -39,6 +40,7 @@ class DockCore : public ElementHost {
    private:
     DockCore& core_;
     std::shared_ptr<KivDock> keepAlive_;
+    ReportPreparation beforeReport_;
   };
 
   // Public members of the control (dock/dock_members.cpp).
