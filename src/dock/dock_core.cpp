@@ -1,4 +1,5 @@
 #include "dock/dock_core.h"
+#include "model/broker_state.h"
 
 #if defined(__linux__)
 #include <pthread.h>
@@ -51,7 +52,7 @@ std::uintptr_t stackFloor(std::uintptr_t here) {
 
 }  // namespace
 
-DockCore& coreOf(KivDock& dock) { return *dock.core_; }
+DockCore& coreOf(KivDock& dock) { return dock.core(); }
 
 // Initialisation: the broker first, then the collection, which gets the broker.
 DockCore::DockCore(KivDock& owner) : owner_(owner) {
@@ -59,8 +60,8 @@ DockCore::DockCore(KivDock& owner) : owner_(owner) {
   elements_.reset(new Elements(this));
   width_ = static_cast<std::int32_t>(elements_->surface().Width());
   ignoreFailure([&] {
-    mEvents.reset(new clsEvents());
-    mEvents->evGetDockBar_ = [this](std::shared_ptr<KivDock>& dock) {
+    mEvents = std::make_shared<clsEvents>(BrokerKey{});
+    mEvents->state().evGetDockBar = [this](std::shared_ptr<KivDock>& dock) {
       dock = owner_.weak_from_this().lock();
       if (!dock && savingOnExit_)
         dock = std::shared_ptr<KivDock>(std::shared_ptr<KivDock>(), &owner_);
@@ -73,7 +74,7 @@ DockCore::DockCore(KivDock& owner) : owner_(owner) {
 }
 
 DockCore::~DockCore() {
-  if (mEvents) mEvents->evGetDockBar_ = nullptr;
+  if (mEvents) mEvents->state().evGetDockBar = nullptr;
 }
 
 DockCore::Scope::Scope(DockCore& core)
@@ -102,12 +103,12 @@ DockCore::Scope::~Scope() {
 }
 
 void DockCore::requestRestack() {
-  if (mEvents) mEvents->restackPending_ = true;
+  if (mEvents) mEvents->state().restackPending = true;
 }
 
 void DockCore::settlePendingRestack() {
-  if (!mEvents || !mEvents->restackPending_ || settling_) return;
-  mEvents->restackPending_ = false;
+  if (!mEvents || !mEvents->state().restackPending || settling_) return;
+  mEvents->state().restackPending = false;
   settling_ = true;
   ignoreFailure([&] { pResizeHeight(); });
   settling_ = false;

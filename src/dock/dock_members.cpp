@@ -3,6 +3,7 @@
 #include "dock/dock_core.h"
 #include "kivdock/platform.h"
 #include "kivdock/shared_services.h"
+#include "model/broker_state.h"
 #include "platform/failure.h"
 
 namespace kiv::detail {
@@ -106,7 +107,7 @@ void DockCore::terminate() {
   });
   savingOnExit_ = false;
   ignoreFailure([&] {
-    if (mEvents) mEvents->evGetDockBar_ = nullptr;
+    if (mEvents) mEvents->state().evGetDockBar = nullptr;
     mEvents.reset();
   });
   ignoreFailure([&] { bars_->fSetEvents(nullptr); });

@@ -6,6 +6,7 @@
 
 #include "dock/dock_core.h"
 #include "layout/engine.h"
+#include "model/broker_state.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
 
@@ -19,7 +20,7 @@ void DockCore::OrderBars(bool save) {
     } else {
       pSetSplitLimits();
     }
-    if (mEvents) mEvents->restackPending_ = false;  // the stacking below supersedes it
+    if (mEvents) mEvents->state().restackPending = false;  // the stacking below supersedes it
     const std::int32_t total = pResizeHeight();
     std::int32_t w = 0;
     VScrollBar& scroll = el.VScroll();

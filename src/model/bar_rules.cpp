@@ -4,6 +4,7 @@
 #include "dock/dock_access.h"
 #include "kivdock/platform.h"
 #include "model/bar_dock_calls.h"
+#include "model/broker_state.h"
 #include "platform/failure.h"
 
 namespace kiv {
@@ -28,7 +29,7 @@ void cKivBar::setState(EKivBarStates s) {
   if (s == State_) return;
   EKivBarStates old = State_;
   State_ = s;
-  if (broker_) ++broker_->stateChanges_;
+  if (broker_) ++broker_->state().stateChanges;
   if (s == eBarExpanded) {
     setHeight(mExpandedHeight);
   } else if (s != eBarHidden) {
