@@ -95,7 +95,8 @@ void cKivBar::hostControl(std::shared_ptr<HostedControl> c) {
     Control_ = c;
     ignoreFailure([&] { mParentWnd = platform()->GetParent(c->hWnd()); });
     ignoreFailure([&] {
-      const Hwnd item = tellDock([](DockCore& dock, std::int16_t i) { return dock.hWndItem(i); });
+      const Hwnd item = detail::readDock(
+          broker_, [&](DockCore& dock) { return dock.hWndItem(detail::toInteger(Index_)); });
       platform()->SetParent(c->hWnd(), item);
     });
   }
