@@ -108,6 +108,7 @@ class KIVDOCK_EXPORT cKivBar {
   // Inputs of the bars' stacking are about to change: a waiting restack is done first.
   void settlePendingRestack();
 
+  std::shared_ptr<HostedControl> leaving_;  // being hidden and given back right now
   std::int32_t ID_ = 0;
   std::int32_t Index_ = 0;
   std::shared_ptr<HostedControl> Control_;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,10 @@ namespace kiv {
 class clsEvents;
 namespace detail {
 class DockCore;
-struct BarOrderAccess;
 }  // namespace detail
+namespace order {
+struct MoveStep;
+}  // namespace order
 
 class KIVDOCK_EXPORT clsBars {
  public:
@@ -32,7 +35,6 @@ class KIVDOCK_EXPORT clsBars {
 
  private:
   friend class detail::DockCore;
-  friend struct detail::BarOrderAccess;
   clsBars() = default;
 
   void fSetEvents(std::shared_ptr<clsEvents> broker) { broker_ = std::move(broker); }
@@ -48,6 +50,8 @@ class KIVDOCK_EXPORT clsBars {
   bool fReapplyOrder(bool grouped);
   bool fSetOrderDefault();
   std::vector<std::int32_t> orderSnapshot() const;  // mOrder, positions 1..Count
+  std::vector<std::optional<std::int32_t>> alignsInOrder();
+  void applyMove(std::int32_t Index, const order::MoveStep& step);
 
   // mOrder with its inverse kept in step; the visible-bar list is rebuilt on demand.
   std::int32_t orderAt(std::int32_t pos) const;
@@ -60,7 +64,7 @@ class KIVDOCK_EXPORT clsBars {
   std::vector<std::shared_ptr<cKivBar>> mCol;  // element i-1 has Index i
   std::vector<std::int32_t> mOrder{0};         // mOrder[p] = Index at position p (1-based)
   std::vector<std::int32_t> positionOf_{0};    // positionOf_[Index] = first position holding it
-  std::vector<std::int32_t> visible_;          // indexes of the visible bars, in order
+  std::vector<std::int32_t> visible_;          // collection places of the visible bars, in order
   bool visibleValid_ = false;
   std::uint64_t visibleStamp_ = 0;
   std::shared_ptr<clsEvents> broker_;

@@ -54,9 +54,11 @@ class KIVDOCK_EXPORT KivDock : public std::enable_shared_from_this<KivDock> {
   void setSize(std::int32_t width, std::int32_t height);
   Elements& elements();
 
+  // The library's side of the control; complete only inside the library.
+  detail::DockCore& core() { return *core_; }
+
  private:
   KivDock();
-  friend detail::DockCore& detail::coreOf(KivDock& dock);
   std::unique_ptr<detail::DockCore> core_;
 };
 

@@ -125,8 +125,6 @@ class KIVDOCK_EXPORT Element {
   Element(const Element& other);
   void changed(ElementProperty what);
   void raiseZ();
-  // Finishes a waiting restack of the bars before a stacked position is read.
-  void settleStack() const;
 
  private:
   friend class Elements;

@@ -29,7 +29,6 @@ class KIVDOCK_EXPORT VScrollBar : public Element {
  private:
   VScrollBar(const VScrollBar& other) = default;
   std::unique_ptr<Element> clone() const override;
-  void clampValue();
 
   std::int32_t min_ = 0, max_ = 32767, value_ = 0, largeChange_ = 1, smallChange_ = 1;
 };

@@ -4,6 +4,7 @@
 
 #include "conversions.h"
 #include "dock_view.h"
+#include "kivdock/qt/icons.h"
 #include "kivdock/qt/kivdockwidget.h"
 
 namespace kiv::qt {
@@ -70,9 +71,8 @@ QWidget* KivDockWidget::takeWidget(const std::shared_ptr<kiv::cKivBar>& bar) {
 
 void KivDockWidget::setIcon(const std::shared_ptr<kiv::cKivBar>& bar, const QIcon& icon) {
   if (!bar) return;
-  std::shared_ptr<kiv::Picture> picture;
-  if (!icon.isNull()) picture = toPicture(icon.pixmap(QSize(kIconPx, kIconPx), 1.0).toImage());
-  view_->guarded([&] { bar->setIcon(picture); });
+  // Drawn from the icon itself at the screen's ratio, so it stays sharp on any screen.
+  view_->guarded([&] { kiv::qt::setIcon(*bar, icon, QSize(kIconPx, kIconPx)); });
 }
 
 void KivDockWidget::showAllBars() {

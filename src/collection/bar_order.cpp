@@ -2,6 +2,7 @@
 // a wanted order with or without sorting by alignment group.
 #include <algorithm>
 
+#include "collection/order_rules.h"
 #include "dock/dock_access.h"
 #include "kivdock/bars.h"
 #include "platform/errors.h"
@@ -77,31 +78,35 @@ void clsBars::fMoveAfter(std::int32_t Index, std::int32_t AfterIndex) {
   ignoreFailure([&] { fInsert(Index, t); });
 }
 
+// The alignment of the bar at every order position, empty where none stands.
+std::vector<std::optional<std::int32_t>> clsBars::alignsInOrder() {
+  std::vector<std::optional<std::int32_t>> aligns(static_cast<std::size_t>(Count()));
+  for (std::size_t p = 0; p < aligns.size(); ++p) {
+    if (auto b = ItemByOrder(static_cast<std::int32_t>(p) + 1)) aligns[p] = b->AlignBar();
+  }
+  return aligns;
+}
+
+void clsBars::applyMove(std::int32_t Index, const order::MoveStep& step) {
+  if (step.newAlign != 0) {
+    ignoreFailure(
+        [&] { detail::must(Item(Index)).setAlignBar(static_cast<eAlignBar>(step.newAlign)); });
+    return;
+  }
+  if (step.swapAt < 1) return;
+  ignoreFailure([&] {
+    const std::int32_t upper = orderAt(step.swapAt);
+    setOrderAt(step.swapAt, orderAt(step.swapAt + 1));
+    setOrderAt(step.swapAt + 1, upper);
+  });
+}
+
 void clsBars::fMoveUp(std::int32_t Index) {
   settlePendingRestack();
   std::int32_t p = 0, a = 0;
   ignoreFailure([&] { p = fOrderByIndex(Index); });
   ignoreFailure([&] { a = detail::must(Item(Index)).AlignBar(); });
-  if (a == eAlignLeft || a == eAlignRight) {
-    std::int32_t k = -1;
-    for (std::int32_t q = 1; q <= p && k == -1; ++q) {
-      ignoreFailure([&] {
-        if (detail::must(ItemByOrder(q)).AlignBar() == a) k = q;
-      });
-    }
-    if (k == p) {
-      ignoreFailure(
-          [&] { detail::must(Item(Index)).setAlignBar(a == eAlignLeft ? eAlignTop : eAlignLeft); });
-      return;
-    }
-  }
-  if (p > 1) {
-    ignoreFailure([&] {
-      const std::int32_t above = orderAt(p - 1);
-      setOrderAt(p - 1, orderAt(p));
-      setOrderAt(p, above);
-    });
-  }
+  applyMove(Index, order::moveUpStep(alignsInOrder(), p, a));
 }
 
 void clsBars::fMoveDown(std::int32_t Index) {
@@ -109,72 +114,31 @@ void clsBars::fMoveDown(std::int32_t Index) {
   std::int32_t p = 0, a = 0;
   ignoreFailure([&] { p = fOrderByIndex(Index); });
   ignoreFailure([&] { a = detail::must(Item(Index)).AlignBar(); });
-  if (a == eAlignTop || a == eAlignLeft) {
-    bool lastOfGroup = p == Count();
-    if (!lastOfGroup) {
-      ignoreFailure([&] { lastOfGroup = detail::must(ItemByOrder(p + 1)).AlignBar() != a; });
-    }
-    if (lastOfGroup) {
-      ignoreFailure([&] {
-        detail::must(Item(Index)).setAlignBar(a == eAlignTop ? eAlignLeft : eAlignRight);
-      });
-      return;
-    }
-  }
-  if (p < Count()) {
-    ignoreFailure([&] {
-      const std::int32_t below = orderAt(p + 1);
-      setOrderAt(p + 1, orderAt(p));
-      setOrderAt(p, below);
-    });
-  }
+  applyMove(Index, order::moveDownStep(alignsInOrder(), p, a));
 }
 
-// wanted[p - 1] is the position the bar now at position p should take. Without grouping every
-// position must be named exactly once; with grouping the visible bars are taken group by group
-// in the wanted order, and every bar left over follows by index.
+// wanted[p - 1] is the position the bar now at position p should take (see order_rules.h).
 bool clsBars::fSetOrder(const std::vector<std::int32_t>& wanted, bool grouped) {
   settlePendingRestack();
-  const std::int32_t n = Count();
   const std::vector<std::int32_t> current = orderSnapshot();
-  if (static_cast<std::int32_t>(wanted.size()) != n) return false;
-  std::vector<std::int32_t> next(static_cast<std::size_t>(n) + 1, 0);
+  std::vector<std::int32_t> next;
   if (!grouped) {
-    for (std::int32_t p = 1; p <= n; ++p) {
-      const std::int32_t rank = wanted[static_cast<std::size_t>(p) - 1];
-      if (rank < 1 || rank > n || next[static_cast<std::size_t>(rank)] != 0) return false;
-      next[static_cast<std::size_t>(rank)] = current[static_cast<std::size_t>(p) - 1];
-    }
+    auto ordered = order::ungroupedOrder(current, wanted);
+    if (!ordered) return false;
+    next = std::move(*ordered);
   } else {
-    std::vector<std::int32_t> positionOfRank(static_cast<std::size_t>(n) + 1, 0);
-    for (std::int32_t p = n; p >= 1; --p) {
-      const std::int32_t rank = wanted[static_cast<std::size_t>(p) - 1];
-      if (rank >= 1 && rank <= n) positionOfRank[static_cast<std::size_t>(rank)] = p;
+    std::vector<order::BarFacts> facts(mCol.size());
+    for (std::size_t k = 0; k < facts.size(); ++k) {
+      const cKivBar& b = *mCol[k];
+      facts[k] = {true, b.AlignBar(), b.State() == eBarHidden, !b.Key().empty()};
     }
-    std::vector<bool> placed(static_cast<std::size_t>(n) + 1, false);
-    std::int32_t filled = 0;
-    for (std::int32_t a = eAlignTop; a <= eAlignBottom; ++a) {
-      for (std::int32_t rank = 1; rank <= n; ++rank) {
-        ignoreFailure([&] {
-          const std::int32_t p = positionOfRank[static_cast<std::size_t>(rank)];
-          if (p == 0) return;
-          auto b = Item(current[static_cast<std::size_t>(p) - 1]);
-          if (b && b->AlignBar() == a && b->State() != eBarHidden && !placed[b->Index()]) {
-            next[static_cast<std::size_t>(++filled)] = b->Index();
-            placed[b->Index()] = true;
-          }
-        });
-      }
+    order::Reordering result = order::groupedOrder(current, wanted, facts);
+    for (std::int32_t k : result.sentRight) {
+      ignoreFailure([&] { detail::must(Item(k)).setAlignBar(eAlignRight); });
     }
-    for (std::int32_t k = 1; k <= n; ++k) {
-      if (placed[static_cast<std::size_t>(k)]) continue;
-      next[static_cast<std::size_t>(++filled)] = k;
-      ignoreFailure([&] {
-        cKivBar& b = detail::must(Item(k));
-        if (!b.Key().empty()) b.setAlignBar(eAlignRight);
-      });
-    }
+    next = std::move(result.order);
   }
+  next.insert(next.begin(), 0);  // mOrder counts positions from 1
   mOrder.swap(next);
   positionOf_.clear();
   orderChanged();

@@ -1,5 +1,6 @@
 // The collection: adding, counting, the lookups and clearing.
 #include "kivdock/bars.h"
+#include "model/broker_state.h"
 
 #include "dock/dock_access.h"
 #include "platform/errors.h"
@@ -10,7 +11,7 @@ namespace kiv {
 using detail::ignoreFailure;
 
 void clsBars::settlePendingRestack() {
-  if (broker_) detail::settleRestack(broker_, broker_->restackPending_);
+  if (broker_) detail::settleRestack(broker_, broker_->state().restackPending);
 }
 
 std::shared_ptr<cKivBar> clsBars::Add() {
@@ -64,12 +65,13 @@ std::shared_ptr<cKivBar> clsBars::ItemByOrderVisible(std::int32_t OrderIndex) {
 
 // The visible bars in order, rebuilt only after the order or a bar's state changed.
 const std::vector<std::int32_t>& clsBars::visibleOrder() {
-  const std::uint64_t stamp = broker_ ? broker_->stateChanges_ : 0;
+  const std::uint64_t stamp = broker_ ? broker_->state().stateChanges : 0;
   if (visibleValid_ && broker_ && stamp == visibleStamp_) return visible_;
   visible_.clear();
   for (std::int32_t p = 1; p <= Count() && p < static_cast<std::int32_t>(mOrder.size()); ++p) {
-    auto b = Item(mOrder[static_cast<std::size_t>(p)]);
-    if (b && b->State() != eBarHidden) visible_.push_back(b->Index());
+    const std::int32_t position = mOrder[static_cast<std::size_t>(p)];
+    auto b = Item(position);
+    if (b && b->State() != eBarHidden) visible_.push_back(position);
   }
   visibleValid_ = true;
   visibleStamp_ = stamp;

@@ -19,6 +19,15 @@ auto withDock(const std::shared_ptr<clsEvents>& broker, Op&& op) {
   return op(core);
 }
 
+// A plain accessor of the dock that runs nothing: no scope of its own, so a recursion bound never
+// stops it halfway through its caller's steps.
+template <class Op>
+auto readDock(const std::shared_ptr<clsEvents>& broker, Op&& op) {
+  std::shared_ptr<KivDock> dock = broker ? broker->Dock() : nullptr;
+  if (!dock) throw errors::missingObject();
+  return op(coreOf(*dock));
+}
+
 // Runs work that calls host code (a hosted control's members) inside one scope on the dock, when a
 // dock answers: the dock outlives a host that lets go of it meanwhile, and a host that re-enters
 // endlessly meets the recursion limit. The work gets the dock, or nullptr without one.

@@ -1,16 +1,68 @@
 #include "dock/dock_core.h"
+#include "model/broker_state.h"
 
+#if defined(__linux__)
+#include <pthread.h>
+#endif
+
+#include <algorithm>
+#include <cstdint>
+
+#include "kivdock/shared_services.h"
 #include "platform/errors.h"
 #include "platform/failure.h"
 
 namespace kiv::detail {
 
 namespace {
-// Nested calls into one dock beyond this depth are a recursion that does not end.
-constexpr int kMaxDepth = 64;
+
+// The current frame's address: the real stack, also where a sanitizer keeps locals elsewhere.
+std::uintptr_t stackHere() {
+#if defined(__GNUC__) || defined(__clang__)
+  return reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
+#else
+  volatile char here = 0;
+  return reinterpret_cast<std::uintptr_t>(&here);
+#endif
+}
+
+// The lowest stack address nested calls may reach before they count as a recursion that does
+// not end: a quarter of the thread's stack, at least 256 KB, stays free for the host and the
+// platform. Without a known stack, 1 MB below the outermost call is allowed.
+// The lowest address this thread's stack may use, 0 when it is not known. Asked once per
+// thread: finding the main thread's stack reads the process's memory map.
+std::uintptr_t threadStackLimit() {
+  thread_local const std::uintptr_t limit = [] {
+    std::uintptr_t lowest = 0;
+#if defined(__linux__)
+    pthread_attr_t attr;
+    if (pthread_getattr_np(pthread_self(), &attr) == 0) {
+      void* low = nullptr;
+      std::size_t size = 0;
+      if (pthread_attr_getstack(&attr, &low, &size) == 0 && low && size > 0) {
+        const auto bottom = reinterpret_cast<std::uintptr_t>(low);
+        constexpr std::uintptr_t kMinReserve = 256 * 1024;
+        lowest = bottom + std::max<std::uintptr_t>(kMinReserve, size / 4);
+      }
+      pthread_attr_destroy(&attr);
+    }
+#endif
+    return lowest;
+  }();
+  return limit;
+}
+
+std::uintptr_t stackFloor(std::uintptr_t here) {
+  constexpr std::uintptr_t kFallbackUse = 1024 * 1024;
+  if (const std::uintptr_t limit = threadStackLimit()) {
+    return here > limit ? limit : here;  // already deep in the stack: no room for nesting
+  }
+  return here > kFallbackUse ? here - kFallbackUse : 0;
+}
+
 }  // namespace
 
-DockCore& coreOf(KivDock& dock) { return *dock.core_; }
+DockCore& coreOf(KivDock& dock) { return dock.core(); }
 
 // Initialisation: the broker first, then the collection, which gets the broker.
 DockCore::DockCore(KivDock& owner) : owner_(owner) {
@@ -18,9 +70,11 @@ DockCore::DockCore(KivDock& owner) : owner_(owner) {
   elements_.reset(new Elements(this));
   width_ = static_cast<std::int32_t>(elements_->surface().Width());
   ignoreFailure([&] {
-    mEvents.reset(new clsEvents());
-    mEvents->evGetDockBar_ = [this](std::shared_ptr<KivDock>& dock) {
+    mEvents = std::make_shared<clsEvents>(BrokerKey{});
+    mEvents->state().evGetDockBar = [this](std::shared_ptr<KivDock>& dock) {
       dock = owner_.weak_from_this().lock();
+      if (!dock && savingOnExit_)
+        dock = std::shared_ptr<KivDock>(std::shared_ptr<KivDock>(), &owner_);
     };
   });
   ignoreFailure([&] { bars_.reset(new clsBars()); });
@@ -30,13 +84,18 @@ DockCore::DockCore(KivDock& owner) : owner_(owner) {
 }
 
 DockCore::~DockCore() {
-  if (mEvents) mEvents->evGetDockBar_ = nullptr;
+  if (mEvents) mEvents->state().evGetDockBar = nullptr;
 }
 
 DockCore::Scope::Scope(DockCore& core)
-    : core_(core), keepAlive_(core.owner_.weak_from_this().lock()) {
+    : core_(core),
+      keepAlive_(core.owner_.weak_from_this().lock()),
+      beforeReport_([](void* c) { static_cast<DockCore*>(c)->settlePendingRestack(); }, &core) {
   if (core_.runaway_) throw RecursionLimitError();
-  if (++core_.depth_ > kMaxDepth) {
+  const std::uintptr_t here = stackHere();
+  if (core_.depth_ == 0) core_.stackFloor_ = stackFloor(here);
+  ++core_.depth_;
+  if (core_.depth_ > 1 && here < core_.stackFloor_) {
     --core_.depth_;
     core_.runaway_ = true;
     const RecursionLimitError error;
@@ -54,15 +113,20 @@ DockCore::Scope::~Scope() {
 }
 
 void DockCore::requestRestack() {
-  if (mEvents) mEvents->restackPending_ = true;
+  if (mEvents) mEvents->state().restackPending = true;
 }
 
 void DockCore::settlePendingRestack() {
-  if (!mEvents || !mEvents->restackPending_ || settling_) return;
-  mEvents->restackPending_ = false;
+  if (!mEvents || !mEvents->state().restackPending || settling_) return;
+  mEvents->state().restackPending = false;
   settling_ = true;
   ignoreFailure([&] { pResizeHeight(); });
   settling_ = false;
+}
+
+std::shared_ptr<SharedServices> DockCore::hostServices() {
+  settlePendingRestack();
+  return sharedServices();
 }
 
 std::shared_ptr<cKivBar> DockCore::bar(std::int32_t index) {

@@ -14,8 +14,10 @@
 #include "kivdock/dock.h"
 #include "kivdock/elements.h"
 #include "kivdock/events.h"
+#include "kivdock/shared_services.h"
 #include "platform/element_host.h"
 #include "platform/errors.h"
+#include "platform/failure.h"
 
 namespace kiv::detail {
 
@@ -27,8 +29,8 @@ class DockCore : public ElementHost {
   DockCore& operator=(const DockCore&) = delete;
 
   // Marks one call from outside (host, bar, collection, element input). It keeps the dock alive
-  // while the call runs, counts nesting, stops runaway recursion and, when the outermost call
-  // ends, finishes deferred layout work.
+  // while the call runs, counts nesting, stops a recursion that would exhaust the stack and,
+  // when the outermost call ends, finishes deferred layout work.
   class Scope {
    public:
     explicit Scope(DockCore& core);
@@ -39,6 +41,7 @@ class DockCore : public ElementHost {
    private:
     DockCore& core_;
     std::shared_ptr<KivDock> keepAlive_;
+    ReportPreparation beforeReport_;
   };
 
   // Public members of the control (dock/dock_members.cpp).
@@ -82,7 +85,6 @@ class DockCore : public ElementHost {
   void settlePendingRestack();
 
   // ElementHost: user input from the elements (interaction/element_input.cpp).
-  void beforeStackRead() override { settlePendingRestack(); }
   void elementClick(Element& element) override;
   void elementMouseDown(Element& element, std::int16_t button, std::int16_t shift, float x,
                         float y) override;
@@ -142,6 +144,8 @@ class DockCore : public ElementHost {
   void pSaveSettings();
   void pLoadSettings();
 
+  // The host's services object, reached after deferred work is done (the host may read).
+  std::shared_ptr<SharedServices> hostServices();
   // The bar of an index; KivError 91 when there is none (a missing object).
   std::shared_ptr<cKivBar> bar(std::int32_t index);
   // The bar at an order position; KivError 91 when there is none.
@@ -160,9 +164,11 @@ class DockCore : public ElementHost {
   KivDockEvents* sink_ = nullptr;
   std::vector<KivDockEvents*> listeners_;
   std::int32_t width_ = 4800, height_ = 3600;
-  int depth_ = 0;
+  int depth_ = 0;                  // nested calls from outside
+  std::uintptr_t stackFloor_ = 0;  // nested calls below this stack address are a runaway
   bool runaway_ = false;
   bool settling_ = false;
+  bool savingOnExit_ = false;
   // Sharings of the height started while another one runs (a "ZAHL_TOP" bar's height written by
   // the running one). Each runs up to four rounds and each round may start another, so they are
   // bounded in depth and, per outermost call, in number.

@@ -5,6 +5,7 @@
 #include "dock/dock_core.h"
 #include "kivdock/platform.h"
 #include "kivdock/shared_services.h"
+#include "model/broker_state.h"
 #include "platform/failure.h"
 
 namespace kiv::detail {
@@ -22,7 +23,7 @@ void DockCore::setShow(bool v) {
 
 void DockCore::ShowElement(std::int32_t Index) {
   if (Index == 0) {
-    for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+    for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) {
       ignoreFailure([&] {
         auto b = bars_->Item(i);
         if (b && b->State() == eBarHidden) b->setState(eBarExpanded);
@@ -31,7 +32,7 @@ void DockCore::ShowElement(std::int32_t Index) {
     ignoreFailure([&] { OrderBars(false); });
   } else if (Index == -1) {
     if (!mAllowScroll) {
-      for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+      for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) {
         ignoreFailure([&] { bar(i)->setState(eBarExpanded); });
         ignoreFailure([&] {
           auto b = bar(i);
@@ -80,14 +81,14 @@ void DockCore::onResize() {
 void DockCore::pHideBar(std::int16_t index) {
   if (mLoading) return;
   bool another = false;
-  for (std::int32_t i = 1; i <= bars_->Count() && !another; ++i) {
+  for (std::int32_t i = 1, n = bars_->Count(); i <= n && !another; ++i) {
     if (i == index) continue;
     ignoreFailure([&] { another = bar(i)->State() != eBarHidden; });
   }
   if (!another) {
     ignoreFailure([&] {
-      sharedServices()->ShowMessage("Sie müssen mindestens ein Element sichtbar lassen!", 0, "", -1,
-                                    0);
+      hostServices()->ShowMessage("Sie müssen mindestens ein Element sichtbar lassen!", 0, "", -1,
+                                  0);
     });
     return;
   }
@@ -100,11 +101,15 @@ void DockCore::pHideBar(std::int16_t index) {
 
 // Termination: save at run time, detach the broker, give every hosted control back.
 void DockCore::terminate() {
+  // The save still answers the bars through the broker; the dock is already going, so the
+  // broker hands out a reference that does not own it.
+  savingOnExit_ = true;
   ignoreFailure([&] {
     if (platform()->UserMode()) pSaveSettings();
   });
+  savingOnExit_ = false;
   ignoreFailure([&] {
-    if (mEvents) mEvents->evGetDockBar_ = nullptr;
+    if (mEvents) mEvents->state().evGetDockBar = nullptr;
     mEvents.reset();
   });
   ignoreFailure([&] { bars_->fSetEvents(nullptr); });
@@ -126,6 +131,7 @@ void DockCore::removeEventListener(KivDockEvents* listener) {
 // by an earlier handler is not called any more; one added meanwhile waits for the next event.
 template <typename Call>
 void DockCore::raise(Call call) {
+  settlePendingRestack();
   if (sink_) call(*sink_);
   const std::vector<KivDockEvents*> now = listeners_;
   for (KivDockEvents* listener : now) {

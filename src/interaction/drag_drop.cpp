@@ -48,7 +48,7 @@ void DockCore::dockDragDrop(float x, float) {
   trapAndReport("KivDock: DragDrop", [&] {
     std::int32_t align = 0, target = 0;
     if (x < width_ / 2.0) {
-      for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+      for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) {
         auto b = barAtOrder(i);
         if (b->AlignBar() == eAlignTop || b->AlignBar() == eAlignLeft) {
           align = b->AlignBar();

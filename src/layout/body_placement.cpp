@@ -44,6 +44,7 @@ void DockCore::pPlaceControl(std::int16_t index) {
   ignoreFailure([&] { b = bar(index); });
   const std::shared_ptr<HostedControl> control = b ? b->Control() : nullptr;
   if (!control) return;
+  settlePendingRestack();  // the host's control sees the bars where they are
   titleH = b->fTitleHeight();
   ignoreFailure([&] {
     control->Move(0, toLong(std::int64_t{b->fTopBar()} + titleH),

@@ -15,7 +15,7 @@ void DockCore::pSplitMove(std::int16_t index) {
       pPlaceControl(toInteger(neighbour >= p ? neighbour : p));
       pPlaceControl(index);
     } else {
-      for (std::int32_t i = 1; i <= bars_->Count(); ++i) bar(i)->setHeightMax(20000);
+      for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) bar(i)->setHeightMax(20000);
       requestRestack();
       pPlaceControl(index);
     }

@@ -2,7 +2,11 @@
 // the entry points that end in the pass.
 #include <algorithm>
 
+#include <vector>
+
 #include "dock/dock_core.h"
+#include "layout/engine.h"
+#include "model/broker_state.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
 
@@ -12,11 +16,11 @@ void DockCore::OrderBars(bool save) {
   trapAndReport("KivDock: OrderBars", [&] {
     Elements& el = *elements_;
     if (mAllowScroll) {
-      for (std::int32_t i = 1; i <= bars_->Count(); ++i) bar(i)->setHeightMax(20000);
+      for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) bar(i)->setHeightMax(20000);
     } else {
       pSetSplitLimits();
     }
-    if (mEvents) mEvents->restackPending_ = false;  // the stacking below supersedes it
+    if (mEvents) mEvents->state().restackPending = false;  // the stacking below supersedes it
     const std::int32_t total = pResizeHeight();
     std::int32_t w = 0;
     VScrollBar& scroll = el.VScroll();
@@ -24,9 +28,6 @@ void DockCore::OrderBars(bool save) {
       std::int32_t diff = wholeLong(static_cast<double>(total) - height_ + 50);
       if (diff > 0 && diff < 20000) {
         diff = std::max(diff, 20);
-        // The bars were stacked without an offset while the scroll bar was hidden; one that
-        // appears with a value (kept from fill mode, which only hides it) moves them to it.
-        if (!scroll.Visible() && scroll.Value() != 0) requestRestack();
         scroll.setVisible(true);
         scroll.setHeight(static_cast<float>(height_ - 50));
         scroll.setLeft(static_cast<float>(width_) - scroll.Width() - 50);
@@ -59,65 +60,47 @@ void DockCore::OrderBars(bool save) {
 
 // Stacks the bars from the top in their order; returns the lowest bottom edge. Fill mode: one
 // column. Scroll mode: the top band, then the left and right columns side by side below it.
+// Packs the bars at their order positions, stacks them, and applies the tops and move flags.
 std::int32_t DockCore::pResizeHeight() {
   const std::int32_t count = bars_->Count();
-  std::int32_t y = 0;
-  auto place = [&](const std::shared_ptr<cKivBar>& b) {
-    ignoreFailure([&] {
-      std::int32_t top = y;
-      fSetBarTop(toInteger(b->Index()), top);
-    });
-    ignoreFailure([&] { y = toLong(std::int64_t{y} + b->Height()); });
-  };
-  auto canMove = [&](std::int32_t position) {
-    auto b = bars_->ItemByOrder(position);
-    if (!b) throw errors::missingObject();
-    return b->CanMove();
-  };
-  if (!mAllowScroll) {
-    for (std::int32_t i = 1; i <= count; ++i) {
-      auto b = bars_->ItemByOrder(i);
-      if (!b) continue;
-      place(b);
-      ignoreFailure([&] { b->fCanMoveUp = b->CanMove() && i > 1 && canMove(i - 1); });
-      ignoreFailure([&] { b->fCanMoveDown = b->CanMove() && i < count && canMove(i + 1); });
-    }
-    return y;
+  std::vector<std::shared_ptr<cKivBar>> atPosition(static_cast<std::size_t>(count));
+  std::vector<layout::StackSlot> slots(static_cast<std::size_t>(count));
+  for (std::size_t i = 0; i < slots.size(); ++i) {
+    auto b = bars_->ItemByOrder(static_cast<std::int32_t>(i) + 1);
+    if (!b) continue;
+    slots[i].present = true;
+    slots[i].height = b->Height();
+    slots[i].align = b->AlignBar();
+    slots[i].canMove = b->CanMove();
+    atPosition[i] = std::move(b);
   }
+  std::int32_t bottom = 0;
   Elements& el = *elements_;
-  ignoreFailure([&] { y = el.VScroll().Visible() ? -el.VScroll().Value() : 0; });
-  auto forGroup = [&](std::int32_t align, auto&& flags) {
-    for (std::int32_t i = 1; i <= count; ++i) {
-      auto b = bars_->ItemByOrder(i);
-      if (!b || b->AlignBar() != align) continue;
-      place(b);
-      ignoreFailure([&] { flags(*b, i); });
+  if (!mAllowScroll) {
+    bottom = layout::stackColumn(slots);
+  } else {
+    std::int32_t offset = 0;
+    ignoreFailure([&] { offset = el.VScroll().Visible() ? -el.VScroll().Value() : 0; });
+    const layout::StackBounds bounds = layout::stackBandAndColumns(slots, offset);
+    bottom = bounds.bottom;
+    ignoreFailure([&] { el.Line1().setY1(static_cast<float>(bounds.band)); });
+    ignoreFailure([&] { el.Line2().setY1(static_cast<float>(bounds.band)); });
+    ignoreFailure([&] { el.Line1().setY2(static_cast<float>(std::int64_t{bottom} - 50)); });
+    ignoreFailure([&] { el.Line2().setY2(static_cast<float>(std::int64_t{bottom} - 50)); });
+  }
+  for (std::size_t i = 0; i < slots.size(); ++i) {
+    const layout::StackSlot& s = slots[i];
+    cKivBar* b = atPosition[i].get();
+    if (!b) continue;
+    if (s.placed) {
+      ignoreFailure([&] {
+        std::int32_t top = s.top;
+        fSetBarTop(toInteger(b->Index()), top);
+      });
     }
-  };
-  forGroup(eAlignTop, [&](cKivBar& b, std::int32_t i) {
-    if (b.CanMove() && i > 1) b.fCanMoveUp = canMove(i - 1);
-    if (b.CanMove()) b.fCanMoveDown = true;
-  });
-  const std::int32_t yBand = y;
-  ignoreFailure([&] { el.Line1().setY1(static_cast<float>(yBand)); });
-  ignoreFailure([&] { el.Line2().setY1(static_cast<float>(yBand)); });
-  forGroup(eAlignLeft, [&](cKivBar& b, std::int32_t) {
-    b.fCanMoveUp = true;
-    if (b.CanMove()) b.fCanMoveDown = true;
-  });
-  const std::int32_t yLeft = y;
-  y = yBand;
-  forGroup(eAlignRight, [&](cKivBar& b, std::int32_t i) {
-    if (b.CanMove() && i > 1) b.fCanMoveUp = canMove(i - 1);
-    if (i == count) {
-      b.fCanMoveDown = false;
-    } else if (b.CanMove()) {
-      b.fCanMoveDown = canMove(i + 1);
-    }
-  });
-  const std::int32_t bottom = std::max(yLeft, y);
-  ignoreFailure([&] { el.Line1().setY2(static_cast<float>(std::int64_t{bottom} - 50)); });
-  ignoreFailure([&] { el.Line2().setY2(static_cast<float>(std::int64_t{bottom} - 50)); });
+    if (s.canMoveUp) b->fCanMoveUp = *s.canMoveUp;
+    if (s.canMoveDown) b->fCanMoveDown = *s.canMoveDown;
+  }
   return bottom;
 }
 
@@ -133,14 +116,14 @@ void DockCore::pRefreshAll() {
   });
   mDoLoadSettings = true;
   ignoreFailure([&] { pAutoSize(); });
-  for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+  for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) {
     ignoreFailure([&] { pPaint(toInteger(i)); });
   }
   ignoreFailure([&] { OrderBars(false); });
 }
 
 void DockCore::pPaintAll() {
-  for (std::int32_t i = 1; i <= bars_->Count(); ++i) pPaint(toInteger(i));
+  for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) pPaint(toInteger(i));
   OrderBars(false);
 }
 

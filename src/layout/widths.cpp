@@ -1,6 +1,7 @@
 // Widths of the bars in both modes, and the small operations behind a bar's Top, left, Width
 // and its repaint and title layout requests.
 #include "dock/dock_core.h"
+#include "layout/engine.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
 
@@ -8,25 +9,12 @@ namespace kiv::detail {
 
 void DockCore::pResizeWidth(std::int32_t w) {
   trapAndReport("KivDock.pResizeWidth", [&] {
-    for (std::int32_t i = 1; i <= bars_->Count(); ++i) {
+    const std::int32_t count = bars_->Count();
+    for (std::int32_t i = 1; i <= count; ++i) {
       auto b = barAtOrder(i);
-      std::int32_t left = 30, width = w;
-      if (mAllowScroll) {
-        switch (b->AlignBar()) {
-          case eAlignTop:
-          case eAlignBottom:
-            break;
-          case eAlignLeft:
-            width = wholeLong(w / 2.0 - 45);
-            break;
-          case eAlignRight:
-            left = wholeLong(w / 2.0 + 45);
-            width = wholeLong(w / 2.0 - 30);
-            break;
-          default:
-            continue;  // any other alignment keeps its place
-        }
-      }
+      const std::optional<layout::Span> span = layout::barSpan(mAllowScroll, b->AlignBar(), w);
+      if (!span) continue;  // any other alignment keeps its place
+      std::int32_t left = span->left, width = span->width;
       const std::int16_t index = toInteger(b->Index());
       fSetBarLeft(index, left);
       fSetBarWidth(index, width);
@@ -49,6 +37,7 @@ void DockCore::fSetBarWidth(std::int16_t index, std::int32_t& width) {
 }
 
 std::int32_t DockCore::fGetBarTop(std::int16_t index) {
+  settlePendingRestack();
   return wholeLong(elements_->picDockBar(index).Top());
 }
 

@@ -1,6 +1,7 @@
 // The bar's properties that store a value or pass a change on to the dock.
 #include "kivdock/platform.h"
 #include "model/bar_dock_calls.h"
+#include "model/broker_state.h"
 #include "platform/failure.h"
 
 namespace kiv {
@@ -8,7 +9,7 @@ namespace kiv {
 using detail::DockCore;
 
 void cKivBar::settlePendingRestack() {
-  if (broker_) detail::settleRestack(broker_, broker_->restackPending_);
+  if (broker_) detail::settleRestack(broker_, broker_->state().restackPending);
 }
 
 void cKivBar::setAlignBar(eAlignBar v) {

@@ -1,7 +1,10 @@
 // The bar's rules: height, state, title line, and hosting a control of the host.
+#include <utility>
+
 #include "dock/dock_access.h"
 #include "kivdock/platform.h"
 #include "model/bar_dock_calls.h"
+#include "model/broker_state.h"
 #include "platform/failure.h"
 
 namespace kiv {
@@ -26,7 +29,7 @@ void cKivBar::setState(EKivBarStates s) {
   if (s == State_) return;
   EKivBarStates old = State_;
   State_ = s;
-  if (broker_) ++broker_->stateChanges_;
+  if (broker_) ++broker_->state().stateChanges;
   if (s == eBarExpanded) {
     setHeight(mExpandedHeight);
   } else if (s != eBarHidden) {
@@ -63,16 +66,24 @@ void cKivBar::pSetControl(std::shared_ptr<HostedControl> c) {
   detail::withinDockScope(broker_, [&](detail::DockCore*) { hostControl(std::move(c)); });
 }
 
-// The hosted control leaves the bar before the host hears of it; a control the host hosts
-// meanwhile goes back as well, a bounded number of times.
+// The hosted control is hidden and its window given back while the bar still holds it; then the
+// bar lets go. A control the host hosts meanwhile goes back as well, a bounded number of times;
+// one that is already on its way out is only let go by a nested call.
 void cKivBar::giveBackControl() {
   constexpr int kMaxGiveBacks = 16;
   for (int n = 0; Control_ && n < kMaxGiveBacks; ++n) {
-    std::shared_ptr<HostedControl> hosted;
-    hosted.swap(Control_);
+    const std::shared_ptr<HostedControl> hosted = Control_;
+    if (hosted == leaving_) {
+      Control_.reset();
+      return;
+    }
+    const std::shared_ptr<HostedControl> outer = std::exchange(leaving_, hosted);
     const Hwnd parent = mParentWnd;
+    ignoreFailure([&] { settlePendingRestack(); });
     ignoreFailure([&] { hosted->setVisible(false); });
     ignoreFailure([&] { platform()->SetParent(hosted->hWnd(), parent); });
+    leaving_ = outer;
+    if (Control_ == hosted) Control_.reset();
   }
 }
 
@@ -80,10 +91,12 @@ void cKivBar::hostControl(std::shared_ptr<HostedControl> c) {
   giveBackControl();
   // A host that keeps hosting others meanwhile keeps its last one; c then stays where it is.
   if (c && !Control_) {
+    ignoreFailure([&] { settlePendingRestack(); });
     Control_ = c;
     ignoreFailure([&] { mParentWnd = platform()->GetParent(c->hWnd()); });
     ignoreFailure([&] {
-      const Hwnd item = tellDock([](DockCore& dock, std::int16_t i) { return dock.hWndItem(i); });
+      const Hwnd item = detail::readDock(
+          broker_, [&](DockCore& dock) { return dock.hWndItem(detail::toInteger(Index_)); });
       platform()->SetParent(c->hWnd(), item);
     });
   }
@@ -101,6 +114,7 @@ void cKivBar::setControl(std::shared_ptr<HostedControl> c) {
   std::int32_t align = 0;
   bool readable = c != nullptr;
   if (readable) {
+    ignoreFailure([&] { settlePendingRestack(); });
     try {
       align = c->align();
     } catch (...) {
@@ -111,11 +125,10 @@ void cKivBar::setControl(std::shared_ptr<HostedControl> c) {
     pSetControl(std::move(c));
     return;
   }
-  std::string name;
-  ignoreFailure([&] { name = c->Name(); });
+  // One step: a Name that cannot be read skips the message.
   ignoreFailure([&] {
-    platform()->MessageBox("Align-Eigenschaft von Control " + name + " darf nicht gesetzt sein!",
-                           "");
+    platform()->MessageBox(
+        "Align-Eigenschaft von Control " + c->Name() + " darf nicht gesetzt sein!", "");
   });
   throw KivError(9999, "KivDock", "Control-Align-Eigenschaft darf nicht gesetzt sein!");
 }

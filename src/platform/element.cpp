@@ -24,19 +24,7 @@ void Element::changed(ElementProperty what) {
   if (owner_ && owner_->observer_) owner_->observer_->elementChanged(*this, what);
 }
 
-void Element::settleStack() const {
-  // The bars are stacked lazily: a waiting restack is done before a stacked position shows.
-  if ((array_ == ElementArray::picDockBar || array_ == ElementArray::Line1 ||
-       array_ == ElementArray::Line2) &&
-      owner_ && owner_->host_) {
-    owner_->host_->beforeStackRead();
-  }
-}
-
-float Element::Top() const {
-  settleStack();
-  return top_;
-}
+float Element::Top() const { return top_; }
 
 void Element::setLeft(float v) {
   if (v == left_) return;

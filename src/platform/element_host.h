@@ -1,5 +1,4 @@
-// What the elements of a dock need from the dock: somewhere to send user input, and a chance to
-// finish deferred layout work before anyone reads a position it would change.
+// What the elements of a dock need from the dock: somewhere to send user input.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +13,6 @@ namespace kiv::detail {
 class ElementHost {
  public:
   virtual ~ElementHost() = default;
-  virtual void beforeStackRead() = 0;
   virtual void elementClick(Element& element) = 0;
   virtual void elementMouseDown(Element& element, std::int16_t button, std::int16_t shift, float x,
                                 float y) = 0;

@@ -35,9 +35,7 @@ KivError missingElement(std::int32_t k) {
 }
 KivError alreadyLoaded() { return KivError(360, kSource, "Objekt bereits geladen"); }
 KivError invalidValue() { return KivError(380, kSource, "Unzulässiger Eigenschaftswert"); }
-KivError cannotCreate() {
-  return KivError(429, kSource, "Objekterstellung durch ActiveX-Komponente nicht möglich");
-}
+KivError cannotCreate() { return KivError(429, kSource, "Objekt kann nicht erstellt werden"); }
 KivError noMember() {
   return KivError(438, kSource, "Objekt unterstützt diese Eigenschaft oder Methode nicht");
 }

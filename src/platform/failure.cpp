@@ -7,7 +7,26 @@
 
 namespace kiv::detail {
 
+namespace {
+thread_local ReportPreparation* innermostPreparation = nullptr;
+}  // namespace
+
+ReportPreparation::ReportPreparation(Work work, void* context) noexcept
+    : work_(work), context_(context), outer_(innermostPreparation) {
+  innermostPreparation = this;
+}
+
+ReportPreparation::~ReportPreparation() { innermostPreparation = outer_; }
+
+void ReportPreparation::runInnermost() noexcept {
+  try {
+    if (innermostPreparation) innermostPreparation->work_(innermostPreparation->context_);
+  } catch (...) {
+  }
+}
+
 void showReport(const std::string& text, const std::string& caption) noexcept {
+  ReportPreparation::runInnermost();
   try {
     if (auto p = platform()) p->MessageBox(text, caption);
   } catch (...) {

@@ -10,6 +10,23 @@
 
 namespace kiv::detail {
 
+// Work the innermost running call still owes (a waiting restack), done before a report reaches
+// the user: a modal message box lets the host and the backend run and read the elements.
+class ReportPreparation {
+ public:
+  using Work = void (*)(void* context);
+  ReportPreparation(Work work, void* context) noexcept;
+  ~ReportPreparation();
+  ReportPreparation(const ReportPreparation&) = delete;
+  ReportPreparation& operator=(const ReportPreparation&) = delete;
+  static void runInnermost() noexcept;
+
+ private:
+  Work work_;
+  void* context_;
+  ReportPreparation* outer_;
+};
+
 // Shows a failure report in the platform's message box; never fails.
 void showReport(const std::string& text, const std::string& caption) noexcept;
 // Reports the failure being handled (call inside a catch block) unless it was reported already.

@@ -16,8 +16,13 @@ void Label::fitText() {
   setHeight(p->TextHeight(font_));
 }
 
+// The label takes the size of its text also when the text stays, so a copy of a template that was
+// never given a text is as wide as its empty text.
 void Label::setCaption(const std::string& text) {
-  if (text == caption_) return;
+  if (text == caption_) {
+    fitText();
+    return;
+  }
   caption_ = text;
   fitText();
   changed(ElementProperty::Caption);

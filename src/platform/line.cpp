@@ -9,15 +9,9 @@ Line::Line() : Element(ElementKind::Line) {}
 
 std::unique_ptr<Element> Line::clone() const { return std::unique_ptr<Element>(new Line(*this)); }
 
-float Line::Y1() const {
-  settleStack();
-  return y1_;
-}
+float Line::Y1() const { return y1_; }
 
-float Line::Y2() const {
-  settleStack();
-  return y2_;
-}
+float Line::Y2() const { return y2_; }
 
 void Line::setPoint(float& field, float v) {
   if (v == field) return;

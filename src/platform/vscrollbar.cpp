@@ -23,24 +23,16 @@ void VScrollBar::setValue(std::int32_t v) {
   if (owner() && owner()->host_) owner()->host_->scrollChanged(*this);
 }
 
-void VScrollBar::clampValue() {
-  const std::int32_t lo = std::min(min_, max_), hi = std::max(min_, max_);
-  if (value_ < lo) setValue(lo);
-  if (value_ > hi) setValue(hi);
-}
-
 void VScrollBar::setMin(std::int32_t v) {
   if (v == min_) return;
   min_ = v;
   changed(ElementProperty::ScrollRange);
-  clampValue();
 }
 
 void VScrollBar::setMax(std::int32_t v) {
   if (v == max_) return;
   max_ = v;
   changed(ElementProperty::ScrollRange);
-  clampValue();
 }
 
 void VScrollBar::setLargeChange(std::int32_t v) {

@@ -27,10 +27,11 @@ std::vector<std::string_view> splitFields(std::string_view text) {
 void DockCore::pSaveSettings() {
   trapAndReport("pSaveSettings", [&] {
     std::int32_t counter = 0;
-    // The bars there are when saving starts: a host that adds one with every write ends too.
-    const std::int32_t count = bars_->Count();
     for (std::int32_t align = eAlignTop; align <= eAlignBottom; ++align) {
-      for (std::int32_t p = 1; p <= count && p <= bars_->Count(); ++p) {
+      // Each group walks the positions there are when it begins; a bar the host drops meanwhile
+      // fails the save, one it adds waits for the next group.
+      const std::int32_t count = bars_->Count();
+      for (std::int32_t p = 1; p <= count; ++p) {
         auto b = barAtOrder(p);
         if (b->AlignBar() != align) continue;
         ++counter;
@@ -39,7 +40,7 @@ void DockCore::pSaveSettings() {
         const std::string value = std::to_string(counter) + ":" + std::to_string(b->AlignBar()) +
                                   ":" + std::to_string(b->State()) + ":" +
                                   std::to_string(b->Height());
-        sharedServices()->WriteSetting(settingsSection_, key, value, 0);
+        hostServices()->WriteSetting(settingsSection_, key, value, 0);
       }
     }
   });
@@ -56,7 +57,7 @@ void DockCore::pLoadSettings() {
   std::vector<std::int32_t> numbers(static_cast<std::size_t>(count));
   for (std::int32_t i = 1; i <= count; ++i) numbers[static_cast<std::size_t>(i) - 1] = i;
   mShow = false;  // bar changes below cause no layout and no saving
-  for (std::int32_t i = 1; i <= count && i <= bars_->Count(); ++i) {
+  for (std::int32_t i = 1; i <= count; ++i) {
     std::shared_ptr<cKivBar> b;
     std::string key, text;
     ignoreFailure([&] {
@@ -64,7 +65,7 @@ void DockCore::pLoadSettings() {
       key = b->Key();
     });
     if (!b || key.empty()) continue;
-    ignoreFailure([&] { text = sharedServices()->ReadSetting(settingsSection_, key, 0); });
+    ignoreFailure([&] { text = hostServices()->ReadSetting(settingsSection_, key, 0); });
     if (text.empty()) {
       ignoreFailure([&] {
         if (b->HideByDefault()) b->setState(eBarHidden);

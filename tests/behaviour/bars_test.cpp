@@ -119,6 +119,15 @@ TEST_F(DockTest, HostedControlsMoveIntoTheBodyBoxAndBackAndAlignedOnesAreRejecte
   auto grid = std::make_shared<TestControl>(harness().newWindow(form), "grdItems");
   auto aligned = std::make_shared<TestControl>(harness().newWindow(form), "picToolbar", 1);
   auto bare = std::make_shared<BareControl>(harness().newWindow(form));
+  // A control leaving the bar is hidden and given back while the bar still holds it.
+  std::vector<bool> heldWhileHidden;
+  auto watchHolding = [&](TestControl* c) {
+    c->onVisible = [&heldWhileHidden, &bar, c] {
+      if (!c->visible) heldWhileHidden.push_back(bar->Control().get() == c);
+    };
+  };
+  watchHolding(grid.get());
+  watchHolding(aligned.get());
   bar->letControl(grid);
   EXPECT_EQ(parent(grid), dock->hWndItem(k(bar)));
   EXPECT_EQ(dock->hWndItem(k(bar)), body(bar).hWnd());
@@ -141,6 +150,16 @@ TEST_F(DockTest, HostedControlsMoveIntoTheBodyBoxAndBackAndAlignedOnesAreRejecte
   EXPECT_EQ(bar->Control(), nullptr);
   EXPECT_FALSE(aligned->visible);
   EXPECT_EQ(parent(aligned), form);
+
+  EXPECT_EQ(heldWhileHidden, (std::vector<bool>{true, true}));
+  grid->onVisible = aligned->onVisible = [] {};
+  // An aligned control whose Name cannot be read: the message step fails and is skipped.
+  struct Nameless : TestControl {
+    using TestControl::TestControl;
+    std::string Name() override { throw kiv::KivError(438, "", ""); }
+  };
+  auto nameless = std::make_shared<Nameless>(harness().newWindow(form), "", 1);
+  EXPECT_EQ(failureOf([&] { bar->setControl(nameless); }).Number(), 9999);
 
   bar->setRedraw(true);
   EXPECT_FALSE(bar->Redraw());
@@ -167,10 +186,17 @@ TEST_F(DockTest, EndingTheDockGivesControlsBackSavesOnlyAtRunTimeAndOrphansKeptB
     dock->setShow(true);
     services->Settings.clear();
     std::weak_ptr<kiv::KivDock> watch = dock;
+    // The dock still answers its bars while it saves on the way out.
+    std::vector<std::int32_t> failures;
+    services->onWrite = [&](const std::string&) {
+      failures.push_back(failureOf([&] { bar->Top(); }).Number());
+    };
     harness().setUserMode(runTime);
     dock.reset();
     harness().setUserMode(true);
+    services->onWrite = [](const std::string&) {};
     ASSERT_TRUE(watch.expired());
+    EXPECT_EQ(failures, std::vector<std::int32_t>(runTime ? 1 : 0, 0));
     EXPECT_EQ(stored("a").empty(), !runTime);
     EXPECT_TRUE(harness().parentOf(grid->hWnd()) == form && !grid->visible && !bar->Control());
   }
@@ -211,6 +237,19 @@ TEST_F(DockTest, AddPutsEachBarLastAndLookupsFindTheFirstMatchOrNone) {
   bars.Item(3)->setState(kiv::eBarExpanded);
   EXPECT_EQ(bars.ItemByOrderVisible(2), bars.Item(3));
   EXPECT_TRUE(harness().messages().empty());
+}
+
+// Index is the host's to write; the lookups walk the order and nothing it writes crashes.
+TEST_F(DockTest, AnIndexTheHostWritesLeavesTheLookupsWhole) {
+  kiv::clsBars& bars = dock->Bars();
+  auto a = addBar("a"), b = addBar("b");
+  a->setIndex(7);
+  EXPECT_TRUE(bars.ItemByOrderVisible(1) == a && bars.ItemByOrderVisible(2) == b);
+  a->setIndex(2000000000);
+  dock->setAllowScroll(true);
+  dock->setShow(true);
+  EXPECT_EQ(order(), (Keys{"a", "b"}));
+  EXPECT_EQ(bars.ItemByOrderVisible(2), b);
 }
 
 TEST_F(DockTest, NewElementSetLiesInItsContainersHiddenUntilPainted) {

@@ -1,17 +1,19 @@
 // The control's life: a new dock, ShowElement, Show and DoLoadSettings with a close request while
 // the settings load, the reset to the default arrangement, the one shared services object, and
 // host handlers that change the dock from inside.
+#include <cstring>
+
 #include "support/dock_fixture.h"
 
 namespace kivtest {
 
 // Services that can act once while a setting is read.
-class RecordingServices : public kiv::MemorySharedServices {
+class RecordingServices : public HookedServices {
  public:
   std::string ReadSetting(const std::string& section, const std::string& key,
                           std::int16_t flags) override {
     if (whileReading) std::exchange(whileReading, nullptr)();
-    return MemorySharedServices::ReadSetting(section, key, flags);
+    return HookedServices::ReadSetting(section, key, flags);
   }
   std::function<void()> whileReading;
 };
@@ -133,6 +135,26 @@ TEST_F(DockTest, ACtlResizeHandlerMayChangeTheDockButNotWithoutEnd) {
   const auto shown = harness().messages();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].Caption + ": " + shown[0].Text, "KivDock: Nicht genügend Stapelspeicher");
+}
+
+// A chain that ends completes however long it is: each bar's handler grows the next bar.
+TEST_F(DockTest, AFiniteChainOfHandlersRunsToItsEnd) {
+  constexpr int kBars = 100;
+  dock->setAllowScroll(true);
+  std::vector<Bar> bars;
+  for (int i = 0; i < kBars; ++i) {
+    bars.push_back(addBar(std::to_string(i)));
+    bars.back()->setHeight(1000);
+    host(*bars.back());
+  }
+  dock->setShow(true);
+  events.onCtlResize = [&] {
+    const int i = std::stoi(events.log.back().substr(std::strlen("CtlResize ")));
+    if (i + 1 < kBars) bars[i + 1]->setHeight(bars[i + 1]->Height() + 15);
+  };
+  bars[0]->setHeight(2000);
+  for (int i = 1; i < kBars; ++i) EXPECT_EQ(bars[i]->Height(), 1015) << i;
+  EXPECT_TRUE(harness().messages().empty());
 }
 
 TEST_F(DockTest, HandlersMayClearTheBarsOrReleaseTheDock) {

@@ -88,6 +88,21 @@ TEST_F(HeightsTest, StateChangesAndAZahlTopBarsHeightShareTheHeightAgain) {
   EXPECT_EQ(bars[2]->Top(), 2570);
 }
 
+// A handler that moves another bar sees its value and keeps it: nothing restacks behind it.
+TEST_F(HeightsTest, AHandlerThatMovesABarKeepsWhatItWrote) {
+  Bars bars = build("RRR", {1000, 1000, 1000}, 3060);
+  dock->setEventSink(&events);
+  for (const auto& b : bars) host(*b);
+  std::int32_t seen = 0;
+  events.onCtlResize = [&] {
+    if (events.log.back() != "CtlResize a") return;
+    bars[2]->setTop(7777);
+    seen = bars[2]->Top();
+  };
+  bars[0]->setHeight(2000);
+  EXPECT_EQ(std::make_pair(seen, bars[2]->Top()), std::make_pair(7777, 7777));
+}
+
 TEST_F(HeightsTest, AFailingStepOfTheSharingIsReportedAndTheSharingGoesOn) {
   const Bars bars = build("RR", {2000000000, 2000000000}, 6000);  // the first sum overflows
   ASSERT_EQ(harness().messages().size(), 1u);

@@ -171,4 +171,35 @@ TEST_F(ScrollLayoutTest, ScrollingMovesTheStackedBarsAndTheNextPassMeasuresFromT
   EXPECT_EQ(std::make_tuple(scroll.Value(), top->Top(), top->Width()), std::make_tuple(0, 0, 3980));
 }
 
+// The layout pass sets the range and leaves the value alone, even above the range; the offset
+// applies only while the scroll bar is visible when the bars are stacked.
+TEST_F(ScrollLayoutTest, TheScrollValueOutlivesTheRangeAndAppliesOnlyWhileVisible) {
+  harness().resize(*dock, 3000, 3000);
+  auto a = bar("a", 5000);
+  dock->setShow(true);
+  const kiv::VScrollBar& scroll = el().VScroll();
+  harness().scrollTo(*dock, 1500);
+  dock->ShowElement(0);
+  EXPECT_EQ(std::make_tuple(scroll.Max(), scroll.Value(), a->Top()),
+            std::make_tuple(550, 1500, -1500));
+  harness().scrollTo(*dock, 500);
+  dock->setAllowScroll(false);
+  dock->ShowElement(0);
+  dock->setAllowScroll(true);
+  dock->ShowElement(0);
+  EXPECT_EQ(std::make_tuple(scroll.Visible(), scroll.Value(), a->Top()),
+            std::make_tuple(true, 500, 0));
+}
+
+// A handler that clears the bars while the widths are laid out: the pass meets the missing bar.
+TEST_F(DockTest, ClearingTheBarsInsideTheWidthPassIsReported) {
+  for (const char* key : {"a", "b", "c"}) host(*addResizable(key, 1000));
+  dock->setShow(true);
+  events.onCtlResize = [&] { dock->Bars().Clear(); };
+  dock->ShowElement(99);
+  const auto shown = harness().messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].Caption, "KivDock.pResizeWidth");
+}
+
 }  // namespace kivtest

@@ -73,4 +73,35 @@ TEST_F(DockTest, LoadingReadsNumbersLenientlyAndFollowsTheBarsFlags) {
   EXPECT_TRUE(harness().messages().empty());
 }
 
+// The host's settings services may change the bars while the dock reads or writes: each pass
+// keeps to the bars it counted when it began.
+TEST_F(DockTest, SettingsPassesKeepTheBarsTheyCountedWhenTheHostChangesThem) {
+  // Loading: the first read adds a keyed bar, which follows the stored ones and goes right.
+  dock->setAllowScroll(true);
+  services->Settings = {{{"DockBar", "A"}, "2:1:1:1000"}, {{"DockBar", "B"}, "1:1:1:1000"}};
+  addBar("A"), addBar("B");
+  bool once = true;
+  services->onRead = [&](const std::string&) {
+    if (std::exchange(once, false)) addBar("late");
+  };
+  dock->setShow(true);
+  EXPECT_EQ(order(), (Keys{"B", "A", "late"}));
+  EXPECT_EQ(dock->Bars().ItemByKey("late")->AlignBar(), kiv::eAlignRight);
+
+  // Saving walks each group over the positions counted when the group begins: a right bar
+  // added by the first write is written in its group; clearing the bars breaks the save off.
+  services->Settings.clear();
+  once = true;
+  services->onWrite = [&](const std::string&) {
+    if (std::exchange(once, false)) addBar("new")->setAlignBar(kiv::eAlignRight);
+  };
+  dock->Save();
+  EXPECT_EQ(stored("new").substr(0, 4), "4:3:");
+  services->onWrite = [&](const std::string&) { dock->Bars().Clear(); };
+  dock->Save();
+  const auto shown = harness().messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].Caption, "pSaveSettings");
+}
+
 }  // namespace kivtest

@@ -27,6 +27,7 @@ TEST_F(DockTest, TitleRightSideCaptionsAndPointersFollowTheBarsFlags) {
     return fromEdge;
   };
   EXPECT_EQ(rightSide(), (Places{260, 500, 740, 980, 1020}));
+  EXPECT_EQ(el().lblTitelRight(k(a)).Width(), 0.0f) << "a caption never set is as wide as its text";
   EXPECT_TRUE(caption.ForeColor() == 0xC0 && right.ForeColor() == 0xC0);
   // A movable bar offers dragging over its title box and caption only.
   EXPECT_EQ(std::make_tuple(title.MousePointer(), caption.MousePointer()),

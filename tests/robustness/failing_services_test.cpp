@@ -63,9 +63,8 @@ TEST(FailingServices, ServicesThatCannotBeCreatedLeaveTheDockUsable) {
     EXPECT_EQ(state(h, "b"), kiv::eBarExpanded);  // nothing stored
     EXPECT_EQ(state(h, "c"), kiv::eBarHidden);    // hidden by default
     // Save and the close each report once.
-    EXPECT_EQ(h.messages(), std::vector<std::string>(2,
-                                                     "pSaveSettings: Objekterstellung durch "
-                                                     "ActiveX-Komponente nicht m\xc3\xb6glich"));
+    EXPECT_EQ(h.messages(),
+              std::vector<std::string>(2, "pSaveSettings: Objekt kann nicht erstellt werden"));
 
     // Once the services can be created, the next use does so.
     kiv::setSharedServicesFactory([s = h.services] { return s; });

@@ -22,25 +22,6 @@ TEST(Regressions, SharingAroundAZahlTopBarInATallDockEnds) {
   EXPECT_NEAR(static_cast<double>(sum), 30000.0, 600.0);  // the height is still shared out
 }
 
-// Fill mode hides the scroll bar but keeps its value; back in scroll mode the bar reappeared
-// with that value while the bars stayed stacked as if unscrolled.
-TEST(Regressions, AScrollBarThatReappearsWithItsOldValueCarriesTheBars) {
-  Host h;
-  h.dock->setSize(4800, 3000);
-  h.dock->setAllowScroll(true);
-  for (const char* key : {"a", "b", "c"}) h.addBar(key, 2000, kTitle | kCanExpand);
-  h.dock->setShow(true);
-  kiv::VScrollBar& scroll = h.dock->elements().VScroll();
-  ASSERT_TRUE(scroll.Visible());
-  scroll.setValue(900);
-  h.dock->setAllowScroll(false);
-  h.dock->setSize(4800, 3001);
-  h.dock->setAllowScroll(true);
-  h.dock->setSize(4800, 3000);
-  ASSERT_TRUE(scroll.Visible());
-  EXPECT_EQ(h.check(true), kNone);  // the first bar stands at minus the scroll value
-}
-
 // A control that clears the bars when it is hidden made giving it back re-enter without end,
 // past any stack: the bar still held the control while the host heard of its hiding.
 TEST(Regressions, AControlThatClearsTheBarsWhenHiddenLeavesThemCleared) {

@@ -27,7 +27,7 @@ struct TestControl : kiv::HostedControl {
   std::int32_t align() override { return alignment; }
   std::string Name() override { return name; }
   kiv::Hwnd hWnd() override { return window; }
-  void setVisible(bool v) override { visible = v, ++visibleWrites; }
+  void setVisible(bool v) override { visible = v, ++visibleWrites, onVisible(); }
   void Move(std::int32_t l, std::int32_t t, double w) override { left = l, top = t, width = w; }
   void setHeight(double h) override { height = h; }
 
@@ -38,6 +38,7 @@ struct TestControl : kiv::HostedControl {
   int visibleWrites = 0;
   std::int32_t left = -1, top = -1;
   double width = -1, height = -1;
+  std::function<void()> onVisible = [] {};
 };
 
 // A control that has none of the members the dock looks for: only its window.
@@ -45,6 +46,22 @@ struct BareControl : kiv::HostedControl {
   explicit BareControl(kiv::Hwnd window) : window(window) {}
   kiv::Hwnd hWnd() override { return window; }
   kiv::Hwnd window;
+};
+
+// In-memory services whose reads and writes of settings a test may react to, by key.
+struct HookedServices : kiv::MemorySharedServices {
+  std::function<void(const std::string&)> onRead = [](const std::string&) {};
+  std::function<void(const std::string&)> onWrite = [](const std::string&) {};
+  std::string ReadSetting(const std::string& section, const std::string& key,
+                          std::int16_t flags) override {
+    onRead(key);
+    return MemorySharedServices::ReadSetting(section, key, flags);
+  }
+  std::int32_t WriteSetting(const std::string& section, const std::string& key,
+                            const std::string& value, std::int32_t flags) override {
+    onWrite(key);
+    return MemorySharedServices::WriteSetting(section, key, value, flags);
+  }
 };
 
 // Records the dock's events; a test may answer OptShow and react to events from inside.
@@ -67,7 +84,7 @@ class DockTest : public ::testing::Test {
  protected:
   void SetUp() override {
     harness().install();
-    services = std::make_shared<kiv::MemorySharedServices>();
+    services = std::make_shared<HookedServices>();
     auto s = services;
     kiv::setSharedServicesFactory([s] { return s; });
     dock = harness().createDock(4000, 6000);
@@ -116,7 +133,7 @@ class DockTest : public ::testing::Test {
     return it == services->Settings.end() ? std::string() : it->second;
   }
 
-  std::shared_ptr<kiv::MemorySharedServices> services;
+  std::shared_ptr<HookedServices> services;
   std::shared_ptr<kiv::KivDock> dock;
   EventLog events;
 };

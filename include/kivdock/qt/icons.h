@@ -9,19 +9,20 @@
 #include <memory>
 
 #include "kivdock/bar.h"
+#include "kivdock/qt/export.h"
 
 namespace kiv::qt {
 
 // Gives the bar the icon at `size` logical pixels. A null icon or an empty size clears the bar's
 // icon.
-void setIcon(kiv::cKivBar& bar, const QIcon& icon, QSize size = QSize(16, 16));
+KIVDOCK_QT_EXPORT void setIcon(kiv::cKivBar& bar, const QIcon& icon, QSize size = QSize(16, 16));
 // Gives the bar the pixmap, at its device-independent size, whatever its device pixel ratio.
-void setIcon(kiv::cKivBar& bar, const QPixmap& pixmap);
+KIVDOCK_QT_EXPORT void setIcon(kiv::cKivBar& bar, const QPixmap& pixmap);
 
 // A picture that stands for the icon: the icon drawn at 1x, remembered with the icon as long as
 // the picture lives. Null for a null icon or an empty size.
-std::shared_ptr<kiv::Picture> iconPicture(const QIcon& icon, QSize size);
+KIVDOCK_QT_EXPORT std::shared_ptr<kiv::Picture> iconPicture(const QIcon& icon, QSize size);
 // The icon a picture stands for, drawn at the ratio; a null pixmap for any other picture.
-QPixmap iconPixmap(const kiv::Picture& picture, qreal devicePixelRatio);
+KIVDOCK_QT_EXPORT QPixmap iconPixmap(const kiv::Picture& picture, qreal devicePixelRatio);
 
 }  // namespace kiv::qt

@@ -130,8 +130,15 @@ void checkStacking(kiv::KivDock& dock, const BarList& order, Findings& add) {
     stack(0, 0);
     return;
   }
-  const std::int32_t band =
-      stack(kiv::eAlignTop, el.VScroll().Visible() ? -el.VScroll().Value() : 0);
+  // The bars keep the offset they were stacked with (a scroll bar that reappears with a kept
+  // value does not move them): the first bar of the band, or without one the lines, tell where.
+  float start = el.Line1().Y1();
+  for (const auto& b : order) {
+    if (!b || b->AlignBar() != kiv::eAlignTop || b->Index() > kLastElement) continue;
+    start = el.picDockBar(static_cast<std::int16_t>(b->Index())).Top();
+    break;
+  }
+  const std::int32_t band = stack(kiv::eAlignTop, static_cast<std::int32_t>(start));
   const std::int64_t bottom = std::max(stack(kiv::eAlignLeft, band), stack(kiv::eAlignRight, band));
   for (kiv::Line* line : {&el.Line1(), &el.Line2()}) {
     if (line->Y1() != static_cast<float>(band) || line->Y2() != static_cast<float>(bottom - 50))
