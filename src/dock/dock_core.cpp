@@ -1,5 +1,7 @@
 #include "dock/dock_core.h"
 
+#include <algorithm>
+
 #include "platform/errors.h"
 #include "platform/failure.h"
 
@@ -16,7 +18,8 @@ DockCore& coreOf(KivDock& dock) { return *dock.core_; }
 DockCore::DockCore(KivDock& owner) : owner_(owner) {
   mDoLoadSettings = true;
   elements_.reset(new Elements(this));
-  width_ = static_cast<std::int32_t>(elements_->surface().Width());
+  // A dock the host never sizes starts at the smallest width the resize event keeps.
+  width_ = std::max(static_cast<std::int32_t>(elements_->surface().Width()), 500);
   ignoreFailure([&] {
     mEvents.reset(new clsEvents());
     mEvents->evGetDockBar_ = [this](std::shared_ptr<KivDock>& dock) {
