@@ -84,8 +84,9 @@ void checkBars(kiv::KivDock& dock, const BarList& order, bool widths, Findings& 
     const kiv::PictureBox& box = el.picDockBar(k);
     const std::int32_t align = scroll ? b->AlignBar() : kiv::eAlignTop;  // others are left alone
     const bool placed = widths && align >= kiv::eAlignTop && align <= kiv::eAlignBottom;
-    if (box.Visible() == hidden && (hidden || placed))
-      add("body box", name(b), " in State ", b->State(), " shows ", !hidden);
+    if (box.Visible() == hidden && widths && (hidden || placed))
+      add("body box", name(b), " in State ", b->State(), " has its body box ",
+          box.Visible() ? "shown" : "not shown");
     if (!placed) continue;
     const std::int32_t left = align == kiv::eAlignRight ? whole(w / 2.0 + 45) : 30;
     const std::int32_t width = align == kiv::eAlignLeft    ? whole(w / 2.0 - 45)

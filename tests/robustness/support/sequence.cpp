@@ -172,14 +172,15 @@ void click(Run& r) {
   if (!e || !bar) return;
   const bool wasHidden = bar->State() == kiv::eBarHidden, keyed = !bar->Key().empty();
   const bool another = r.dock().Bars().CountVisible() > (wasHidden ? 0 : 1);
-  e->Click();
   const bool shown = r.dock().Show();
+  e->Click();
   if (array == A::imgClose)
     r.effect = {another, another, shown && !wasHidden && bar->State() == kiv::eBarHidden};
   if (array == A::imgCollapse || array == A::imgExpand) r.effect = {1, 0, shown};
   if (array == A::imgUp || array == A::imgDown) r.effect = {1, 1, shown};
-  // Reloading the settings of a keyed bar lays out anew.
-  if (array == A::imgOpt && keyed && !(r.h.optAnswer & 2)) r.effect = kFull;
+  // Reloading the settings of a keyed bar lays out anew, but while the dock is not shown it
+  // only sets the dock's Show back to true: what the bars show waits for the next layout.
+  if (array == A::imgOpt && keyed && !(r.h.optAnswer & 2)) r.effect = shown ? kFull : kUnsettle;
 }
 
 // A press on a title, a caption or a splitter; a left press on a splitter holds the mouse there.
