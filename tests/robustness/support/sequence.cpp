@@ -44,7 +44,9 @@ const char* const kKeys[] = {"", "a", "b", "c", "d", "e", "ZAHL_TOP", "Schl\xc3\
 const char* const kTitles[] = {"", "\xe2\x82\xac \xc3\xa4\xc3\xb6\xc3\xbc", "\xff\xfe kaputt",
                                "Ein sehr langer Titel, der unter die Knoepfe laeuft"};
 struct Run {
-  explicit Run(Choices& choices) : c(choices) { dock().setSize(4800, 3600); }
+  explicit Run(Choices& choices) : c(choices) {
+    if (c.chance(95)) dock().setSize(4800, 3600);  // else never sized: its smallest size
+  }
   // A choice, noted in the description of the operation.
   template <class T>
   T note(const char* label, T value) {
@@ -297,7 +299,7 @@ std::vector<std::string> Run::step() {
     for (op = kOps, r = c.below(r); r >= weight(*op); ++op) r -= weight(*op);
   }
   line << op->name;
-  const std::size_t before = h.platform->Messages().size();
+  const std::size_t before = h.platform->Messages().size(), calls = h.services->calls.size();
   std::vector<std::string> found;
   effect = op->effect;
   try {
@@ -318,6 +320,12 @@ std::vector<std::string> Run::step() {
     if (m.find(kStackMessage) != std::string::npos)
       found.push_back("[recursion] a plain operation met the limit");
   }
+  // The step in which the services failed: a save may have stopped early, a layout may wait.
+  const std::size_t failAt = h.services->failAt;
+  if (failAt > calls && failAt <= h.services->calls.size()) {
+    line << " (services failed)";
+    effect = kUnsettle;
+  }
   if (!dock().Show()) effect.stack = effect.widths = -1;
   if (effect.stack != 0) stack = effect.stack > 0;
   if (effect.widths != 0) widths = effect.widths > 0;
@@ -327,14 +335,17 @@ std::vector<std::string> Run::step() {
 }
 }  // namespace
 
-std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label) {
+std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label,
+                        std::size_t failAt, std::size_t* steps) {
   Run run(choices);
+  run.h.services->failAt = failAt;
   std::vector<std::string> done, found;
   while (found.empty() && done.size() < maxSteps && !choices.exhausted()) {
     run.line.str("");
     found = run.step();
     done.push_back(run.line.str());
   }
+  if (steps) *steps = done.size();
   if (found.empty()) {
     done.push_back("the host releases the dock");
     run.h.release();
