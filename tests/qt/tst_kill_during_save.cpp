@@ -84,7 +84,12 @@ class KillDuringSaveTest : public QObject {
       // Killed while starting, in the first save, or a little later while saving on.
       const bool early = random.bounded(4) == 0;
       if (!early) {
-        QVERIFY2(child.waitForReadyRead(60000), qPrintable(where + ": no first save in 60 s"));
+        QVERIFY2(child.waitForReadyRead(60000),
+                 qPrintable(QString("%1: no first save in 60 s (exit %2, %3): %4")
+                                .arg(where)
+                                .arg(child.exitCode())
+                                .arg(child.errorString())
+                                .arg(QString(child.readAllStandardError()))));
         const QByteArray line = child.readLine();
         const qint64 took = line.split(' ').value(2).toLongLong();
         slowest = qMax(slowest, took);
