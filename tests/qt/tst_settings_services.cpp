@@ -1,6 +1,6 @@
 // The settings services on a real INI file, in an application without a GUI: colours without a
 // palette to ask, locks and temporary files of killed saves, saves that cannot be written, and
-// keys of any bytes.
+// keys of any bytes, and generated hostile stored settings.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,6 +14,7 @@
 
 #include "kivdock/kivdock.h"
 #include "kivdock/qt/settings_services.h"
+#include "support/hostile_settings.h"
 
 namespace {
 
@@ -160,6 +161,52 @@ class SettingsServicesTest : public QObject {
     QCOMPARE(stored(ini, "Zahl"), QString("17"));
     QCOMPARE(stored(ini, QString::fromUtf8("\xc3\xbc")), QString("3"));
     QCOMPARE(stored(ini, "a%2Fb"), QString("6"));  // "a/b", as stored before
+  }
+
+  // Generated hostile texts and keys, stored through the services and as raw lines of the file:
+  // the dock loads them in both modes and what it saves reads back as saved.
+  void hostileStoredSettings_loadAndSaveBackWhatTheBarsAre() {
+    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+      kivrobust::Choices choices(seed);
+      const kivrobust::HostileScenario scenario = kivrobust::hostileScenario(choices);
+      const std::string garbage = kivrobust::hostileText(choices);
+      for (const bool scroll : {false, true}) {
+        const QString where = QString("seed %1, scroll %2").arg(seed).arg(scroll);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("dock.ini");
+        {
+          kiv::qt::SettingsServices writer(ini);
+          for (const auto& [key, text] : scenario.stored)
+            writer.WriteSetting("DockBar", key, text, 0);
+        }
+        QFile raw(ini);
+        QVERIFY(raw.open(QIODevice::Append));
+        raw.write(QByteArray::fromStdString("\n" + garbage + "\n[DockBar]\n" + garbage));
+        raw.close();
+        Fixture f(ini);
+        f.dock->Bars().Clear();
+        f.dock->setSize(4800, 6000);
+        f.dock->setAllowScroll(scroll);
+        for (const auto& bar : scenario.bars) {
+          auto b = f.dock->Bars().Add();
+          b->setKey(bar.key);
+          b->setCanExpand(bar.flags & kivrobust::kCanExpand);
+          b->setAllowResize(bar.flags & kivrobust::kAllowResize);
+          b->setShowClose(bar.flags & kivrobust::kShowClose);
+          b->setHideByDefault(bar.flags & kivrobust::kHideByDefault);
+          b->setHeight(bar.height);
+          b->setAlignBar(static_cast<kiv::eAlignBar>(bar.align));
+        }
+        f.dock->setShow(true);
+        f.dock->Save();
+        f.services->flush();
+        kiv::qt::SettingsServices reader(ini);
+        for (const auto& [key, text] : kivrobust::expectedSettings(*f.dock))
+          QVERIFY2(reader.ReadSetting("DockBar", key, 0) == text, qPrintable(where));
+        for (const auto& m : f.platform->Messages())
+          QVERIFY2(m.Caption != "pSaveSettings", qPrintable(where + ": " + m.Text.c_str()));
+      }
+    }
   }
 };
 
