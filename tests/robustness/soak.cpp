@@ -33,19 +33,23 @@ int main(int argc, char** argv) {
         work += scenario.hostileTexts;
       }
     } else {
-      std::size_t failAt = 0, steps = 0;
-      if (family == "failing") failAt = 1 + Choices(~seed).below(3000);
-      found = runSequence(choices, 300, family + " seed " + std::to_string(seed), failAt, &steps);
-      work += steps;
-      failures += failAt != 0;
+      std::size_t failAt = 0;
+      SequenceStats stats;
+      if (family == "failing") failAt = 1 + Choices(~seed).below(400);
+      found = runSequence(choices, 300, family + " seed " + std::to_string(seed), failAt, &stats);
+      work += stats.steps;
+      failures += stats.failed;
     }
     if (!found.empty()) {
       ++findings;
       std::fputs(found.c_str(), stderr);
     }
   }
-  std::printf("%-10s %llu runs, %llu %s, %llu findings\n", family.c_str(),
-              static_cast<unsigned long long>(runs), static_cast<unsigned long long>(work),
+  const std::string failed =
+      family == "failing" ? " (" + std::to_string(failures) + " with a failed service call)" : "";
+  std::printf("%-10s %llu runs%s, %llu %s, %llu findings\n", family.c_str(),
+              static_cast<unsigned long long>(runs), failed.c_str(),
+              static_cast<unsigned long long>(work),
               family == "hostile" ? "hostile texts" : "operations",
               static_cast<unsigned long long>(findings));
   return findings ? 1 : 0;

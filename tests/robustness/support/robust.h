@@ -179,8 +179,12 @@ std::map<std::string, std::string> expectedSettings(kiv::KivDock& dock);
 // Runs up to maxSteps random operations of a host and a user on a fresh host, checking every
 // invariant after each, then releases the dock. Empty when all held; otherwise the label, the
 // numbered operations and the findings. With failAt, the services fail their failAt-th call; the
-// step it falls in is checked for what holds after any failure only. steps: the operations run.
+// step it falls in is checked for what holds after any failure only.
+struct SequenceStats {
+  std::size_t steps = 0;  // operations run
+  bool failed = false;    // the services' failure fell within them
+};
 std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label,
-                        std::size_t failAt = 0, std::size_t* steps = nullptr);
+                        std::size_t failAt = 0, SequenceStats* stats = nullptr);
 
 }  // namespace kivrobust

@@ -336,7 +336,7 @@ std::vector<std::string> Run::step() {
 }  // namespace
 
 std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label,
-                        std::size_t failAt, std::size_t* steps) {
+                        std::size_t failAt, SequenceStats* stats) {
   Run run(choices);
   run.h.services->failAt = failAt;
   std::vector<std::string> done, found;
@@ -345,7 +345,7 @@ std::string runSequence(Choices& choices, std::size_t maxSteps, const std::strin
     found = run.step();
     done.push_back(run.line.str());
   }
-  if (steps) *steps = done.size();
+  if (stats) *stats = {done.size(), failAt != 0 && run.h.services->calls.size() >= failAt};
   if (found.empty()) {
     done.push_back("the host releases the dock");
     run.h.release();
