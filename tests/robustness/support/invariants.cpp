@@ -69,7 +69,7 @@ void checkElementSets(kiv::KivDock& dock, Findings& add) {
 
 // The heights a bar may have; after a full layout pass also its place across the dock (full
 // width, or the left or the right column in scroll mode) and its paint for its state.
-void checkBars(kiv::KivDock& dock, const BarList& order, bool widths, Findings& add) {
+void checkBars(kiv::KivDock& dock, const BarList& order, bool widths, bool boxes, Findings& add) {
   kiv::Elements& el = dock.elements();
   const bool scroll = dock.AllowScroll(), scrollBar = scroll && el.VScroll().Visible();
   const std::int32_t w = std::max(
@@ -84,7 +84,7 @@ void checkBars(kiv::KivDock& dock, const BarList& order, bool widths, Findings& 
     const kiv::PictureBox& box = el.picDockBar(k);
     const std::int32_t align = scroll ? b->AlignBar() : kiv::eAlignTop;  // others are left alone
     const bool placed = widths && align >= kiv::eAlignTop && align <= kiv::eAlignBottom;
-    if (box.Visible() == hidden && widths && (hidden || placed))
+    if (box.Visible() == hidden && boxes && (hidden || placed))
       add("body box", name(b), " in State ", b->State(), " has its body box ",
           box.Visible() ? "shown" : "not shown");
     if (!placed) continue;
@@ -165,7 +165,7 @@ std::vector<std::string> Host::check(bool stackSettled, bool widthsSettled) cons
       order.push_back(dock->Bars().ItemByOrder(p));
     checkOrder(dock->Bars(), order, add);
     checkElementSets(*dock, add);
-    checkBars(*dock, order, dock->Show() && widthsSettled, add);
+    checkBars(*dock, order, dock->Show() && widthsSettled, bodyBoxesPainted, add);
     if (dock->Show() && stackSettled) checkStacking(*dock, order, add);
   }
   checkHosted(*this, add);

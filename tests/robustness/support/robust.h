@@ -170,6 +170,9 @@ class Host : public kiv::KivDockEvents {
   std::vector<std::shared_ptr<ProbeControl>> controls;
   std::vector<std::string> heard;
   int optAnswer = 0;  // OptShow: 1 reloads, 2 cancels
+  // A reload from the options button while the dock is not shown sets Show back to true without
+  // painting the bars: what their body boxes show is open until the dock is shown anew.
+  bool bodyBoxesPainted = true;
   std::function<void(const std::string& event)> react;
 };
 

@@ -181,8 +181,11 @@ void click(Run& r) {
   if (array == A::imgCollapse || array == A::imgExpand) r.effect = {1, 0, shown};
   if (array == A::imgUp || array == A::imgDown) r.effect = {1, 1, shown};
   // Reloading the settings of a keyed bar lays out anew, but while the dock is not shown it
-  // only sets the dock's Show back to true: what the bars show waits for the next layout.
-  if (array == A::imgOpt && keyed && !(r.h.optAnswer & 2)) r.effect = shown ? kFull : kUnsettle;
+  // only sets the dock's Show back to true: what the bars show waits for the dock to be shown.
+  if (array == A::imgOpt && keyed && !(r.h.optAnswer & 2)) {
+    r.effect = shown ? kFull : kUnsettle;
+    if (!shown) r.h.bodyBoxesPainted = false;
+  }
 }
 
 // A press on a title, a caption or a splitter; a left press on a splitter holds the mouse there.
@@ -260,7 +263,12 @@ const Op kOps[] = {
     {"click", 18, kKeep, false, click},
     {"press", 12, kKeep, false, press},
     {"drop", 9, kKeep, false, drop},
-    {"setShow", 3, kFull, false, [](Run& r) { r.dock().setShow(r.note("show", r.c.chance(80))); }},
+    {"setShow", 3, kFull, false,
+     [](Run& r) {
+       const bool show = r.note("show", r.c.chance(80));
+       r.dock().setShow(show);
+       if (show) r.h.bodyBoxesPainted = true;  // every bar painted anew
+     }},
     {"setSize", 3, kFull, false,
      [](Run& r) {
        const bool usual = r.c.chance(75);
