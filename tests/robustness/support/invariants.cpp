@@ -96,11 +96,12 @@ void checkBars(kiv::KivDock& dock, const BarList& order, bool widths, bool boxes
       add("widths", name(b), " at ", box.Left(), "+", box.Width(), ", not ", left, "+", width);
     if (hidden) continue;
     if (el.picSplit(k).Visible() != (expanded && b->ShowResize()))
-      add("painted", name(b), ": splitter shown ", el.picSplit(k).Visible(), " in State ",
-          b->State());
+      add("painted", name(b), " in State ", b->State(), " has its splitter ",
+          el.picSplit(k).Visible() ? "shown" : "not shown");
     auto probe = std::dynamic_pointer_cast<ProbeControl>(b->Control());
     if (probe && probe->kind == ProbeControl::Full && probe->visible != expanded)
-      add("painted", name(b), ": hosted control shown ", probe->visible, " in State ", b->State());
+      add("painted", name(b), " in State ", b->State(), " has its hosted control ",
+          probe->visible ? "shown" : "not shown");
   }
   const float x1 = w / 2.0f - 15, x2 = w / 2.0f;
   const bool lines = el.Line1().Visible() && el.Line2().Visible() && el.Line1().X1() == x1 &&
