@@ -1,33 +1,19 @@
 #include "kivdock/qt/settings_services.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
-#include <QPalette>
 #include <QSettings>
 
 #include "conversions.h"
+#include "kivdock/types.h"
 #include "modal_scope.h"
+#include "settings_file_care.h"
+#include "settings_key.h"
 
 namespace kiv::qt {
 
 namespace {
-
-// Keys are the host's texts: the characters QSettings reads as group separators are escaped.
-QString settingsKey(const std::string& section, const std::string& key) {
-  QString escaped;
-  for (const QChar c : detail::toQString(key)) {
-    if (c == QLatin1Char('%')) {
-      escaped += QLatin1String("%25");
-    } else if (c == QLatin1Char('/')) {
-      escaped += QLatin1String("%2F");
-    } else if (c == QLatin1Char('\\')) {
-      escaped += QLatin1String("%5C");
-    } else {
-      escaped += c;
-    }
-  }
-  return detail::toQString(section) + QLatin1Char('/') + escaped;
-}
 
 QColor mix(const QColor& a, const QColor& b, double towardsB) {
   auto ch = [&](int x, int y) { return static_cast<int>(x + (y - x) * towardsB + 0.5); };
@@ -40,22 +26,69 @@ bool interactive() {
   return qobject_cast<QApplication*>(QCoreApplication::instance()) && !detail::headlessDisplay();
 }
 
-}  // namespace
+struct Scheme {
+  QColor window, highlight, text;
+};
 
-SettingsServices::SettingsServices()
-    : settings_(std::make_unique<QSettings>()), recording_(!interactive()) {
-  settings_->setAtomicSyncRequired(true);
+// The application's palette; a fixed light one where there is no GUI application to ask.
+Scheme scheme() {
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    return {QColor(239, 239, 239), QColor(48, 140, 198), QColor(Qt::black)};
+  const QPalette palette = QGuiApplication::palette();
+  return {palette.color(QPalette::Window), palette.color(QPalette::Highlight),
+          palette.color(QPalette::WindowText)};
 }
 
+}  // namespace
+
+SettingsServices::SettingsServices() : recording_(!interactive()) { open(); }
+
 SettingsServices::SettingsServices(const QString& iniFile)
-    : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)),
-      recording_(!interactive()) {
-  settings_->setAtomicSyncRequired(true);
+    : iniFile_(iniFile), recording_(!interactive()) {
+  open();
 }
 
 SettingsServices::~SettingsServices() { flush(); }
 
-void SettingsServices::flush() { settings_->sync(); }
+void SettingsServices::open() {
+  failed_ = false;
+  settings_ = iniFile_.isEmpty() ? std::make_unique<QSettings>()
+                                 : std::make_unique<QSettings>(iniFile_, QSettings::IniFormat);
+  settings_->setAtomicSyncRequired(true);
+  settings_->installEventFilter(this);  // its own deferred writes go through flush()
+  for (const auto& [key, value] : unsaved_) settings_->setValue(key, value);
+}
+
+bool SettingsServices::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != settings_.get() || event->type() != QEvent::UpdateRequest) return false;
+  flush();
+  return true;
+}
+
+void SettingsServices::flush() {
+  // A failure to read the file when it was opened would read as a failure of this write.
+  if (failed_ || settings_->status() != QSettings::NoError) open();
+  const QString file = fileName();
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+  const bool toFile = true;  // the native format is an INI file too
+#else
+  const bool toFile = settings_->format() == QSettings::IniFormat;
+#endif
+  if (toFile && !unsaved_.empty()) {
+    detail::clearDeadLock(file);
+    detail::removeLeftoverTemporaries(file);
+  }
+  settings_->sync();
+  checkedWritable_ = false;
+  if (settings_->status() == QSettings::NoError) {
+    unsaved_.clear();
+    return;
+  }
+  // QSettings keeps an error for good: a fresh one on the same file takes the values again
+  // before the next use (not here: this may run inside the old one's own event).
+  failed_ = true;
+  emit saveFailed(file, detail::unwritableReason(file));
+}
 
 QString SettingsServices::fileName() const { return settings_->fileName(); }
 
@@ -80,13 +113,27 @@ std::int32_t SettingsServices::ShowMessage(const std::string& text, std::int32_t
 std::string SettingsServices::ReadSetting(const std::string& section, const std::string& key,
                                           std::int16_t) {
   if (key.empty()) return std::string();
-  return settings_->value(settingsKey(section, key)).toString().toStdString();
+  if (failed_) open();
+  return settings_->value(detail::settingsKey(section, key)).toString().toStdString();
 }
 
 std::int32_t SettingsServices::WriteSetting(const std::string& section, const std::string& key,
                                             const std::string& value, std::int32_t) {
   if (key.empty()) return 0;
-  settings_->setValue(settingsKey(section, key), detail::toQString(value));
+  if (failed_) open();
+  const QString entry = detail::settingsKey(section, key);
+  const QString text = detail::toQString(value);
+  unsaved_[entry] = text;  // kept for the next write, also when this one fails
+  settings_->setValue(entry, text);
+  if (!checkedWritable_) {
+    checkedWritable_ = true;
+    if (!settings_->isWritable()) {
+      const QString reason = detail::unwritableReason(fileName());
+      throw KivError(75, "SettingsServices",
+                     "Die Einstellungen können nicht gespeichert werden: " +
+                         fileName().toStdString() + ": " + reason.toStdString());
+    }
+  }
   return 0;
 }
 
@@ -96,9 +143,7 @@ std::int32_t SettingsServices::WriteSetting(const std::string& section, const st
 std::int32_t SettingsServices::ReadColor(std::int32_t number) {
   auto own = colours_.find(number);
   if (own != colours_.end()) return detail::toColourValue(own->second);
-  const QPalette palette = QGuiApplication::palette();
-  const QColor window = palette.color(QPalette::Window);
-  const QColor highlight = palette.color(QPalette::Highlight);
+  const auto [window, highlight, windowText] = scheme();
   const bool dark = luminance(window) < 128;
   const QColor start = mix(window, highlight, dark ? 0.45 : 0.38);
   const QColor end = mix(window, highlight, dark ? 0.12 : 0.08);
@@ -113,7 +158,7 @@ std::int32_t SettingsServices::ReadColor(std::int32_t number) {
       return detail::toColourValue(window);
     case 150: {
       const int mid = (luminance(start) + luminance(end)) / 2;
-      QColor text = palette.color(QPalette::WindowText);
+      QColor text = windowText;
       if (std::abs(luminance(text) - mid) < 96) text = mid < 128 ? Qt::white : Qt::black;
       return detail::toColourValue(text);
     }

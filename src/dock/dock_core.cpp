@@ -68,7 +68,8 @@ DockCore& coreOf(KivDock& dock) { return dock.core(); }
 DockCore::DockCore(KivDock& owner) : owner_(owner) {
   mDoLoadSettings = true;
   elements_.reset(new Elements(this));
-  width_ = static_cast<std::int32_t>(elements_->surface().Width());
+  // A dock the host never sizes starts at the smallest width the resize event keeps.
+  width_ = std::max(static_cast<std::int32_t>(elements_->surface().Width()), 500);
   ignoreFailure([&] {
     mEvents = std::make_shared<clsEvents>(BrokerKey{});
     mEvents->state().evGetDockBar = [this](std::shared_ptr<KivDock>& dock) {

@@ -68,6 +68,20 @@ TEST(Regressions, SavingEndsWhenEveryWriteAddsABar) {
   EXPECT_EQ(h.services->stored("a"), "1:1:1:1000");
 }
 
+// A dock the host never sized was 0 twips wide: its bars were narrower than the smallest width
+// and in scroll mode the separator lines stood left of the dock.
+TEST(Regressions, ADockNeverSizedLaysOutAtItsSmallestSize) {
+  for (const bool scroll : {false, true}) {
+    Host h;
+    h.dock->setAllowScroll(scroll);
+    for (const char* key : {"a", "b", "c"}) h.addBar(key, 1000, kPlain | kControl);
+    h.dock->Bars().Item(3)->setAlignBar(kiv::eAlignLeft);
+    h.dock->setShow(true);
+    EXPECT_EQ(h.dock->Width(), 500);
+    EXPECT_EQ(h.check(true), kNone);
+  }
+}
+
 // Element indexes are 16-bit: bar 32768 lives without elements, cannot reach the dock through
 // its setters, is saved, and harms no other bar.
 TEST(Limits, ABarBeyondTheLastElementIndexHasNoElementsAndHarmsNoOther) {

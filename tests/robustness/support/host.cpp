@@ -1,19 +1,42 @@
-#include <regex>
+#include <string_view>
 
 #include "support/robust.h"
 
 namespace kivrobust {
 
+namespace {
+
+// "0" or an optional "-" and up to ten digits without leading zeros, within 32 bits.
+bool wholeNumber32(std::string_view text) {
+  const bool negative = !text.empty() && text[0] == '-';
+  const std::string_view digits = text.substr(negative ? 1 : 0);
+  if (digits.empty() || digits.size() > 10 || (digits[0] == '0' && (negative || digits.size() > 1)))
+    return false;
+  long long value = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  return value <= (negative ? 2147483648LL : 2147483647LL);
+}
+
+// Four such numbers joined by ':', nothing else.
+bool wellFormed(std::string_view text) {
+  for (int field = 0; field < 4; ++field) {
+    const std::size_t colon = field < 3 ? text.find(':') : text.size();
+    if (colon == std::string_view::npos || !wholeNumber32(text.substr(0, colon))) return false;
+    text.remove_prefix(field < 3 ? colon + 1 : colon);
+  }
+  return true;
+}
+
+}  // namespace
+
 std::int32_t RecordingServices::WriteSetting(const std::string& section, const std::string& key,
                                              const std::string& value, std::int32_t flags) {
   record("WriteSetting " + key + "=" + value);
-  static const std::regex wellFormed("(0|-?[1-9][0-9]{0,9})(:(0|-?[1-9][0-9]{0,9})){3}");
-  bool ok = section == "DockBar" && std::regex_match(value, wellFormed);
-  for (std::size_t at = 0; ok && at != std::string::npos; at = value.find(':', at + 1)) {
-    const long long v = std::stoll(value.substr(at == 0 ? 0 : at + 1));
-    ok = v >= INT32_MIN && v <= INT32_MAX;
-  }
-  if (!ok) malformedWrites.push_back(section + "/" + key + "=" + value);
+  if (section != "DockBar" || !wellFormed(value))
+    malformedWrites.push_back(section + "/" + key + "=" + value);
   return MemorySharedServices::WriteSetting(section, key, value, flags);
 }
 
@@ -32,6 +55,9 @@ Host::~Host() {
   react = nullptr;
   release();
   kiv::setSharedServicesFactory([] { return std::make_shared<kiv::MemorySharedServices>(); });
+  // Nothing of this host outlives it: no services instance, a fresh platform.
+  kiv::resetSharedServices();
+  kiv::setPlatform(nullptr);
 }
 
 std::shared_ptr<kiv::cKivBar> Host::addBar(const std::string& key, std::int32_t height, int flags) {

@@ -69,7 +69,7 @@ void checkElementSets(kiv::KivDock& dock, Findings& add) {
 
 // The heights a bar may have; after a full layout pass also its place across the dock (full
 // width, or the left or the right column in scroll mode) and its paint for its state.
-void checkBars(kiv::KivDock& dock, const BarList& order, bool widths, Findings& add) {
+void checkBars(kiv::KivDock& dock, const BarList& order, bool widths, bool boxes, Findings& add) {
   kiv::Elements& el = dock.elements();
   const bool scroll = dock.AllowScroll(), scrollBar = scroll && el.VScroll().Visible();
   const std::int32_t w = std::max(
@@ -84,8 +84,9 @@ void checkBars(kiv::KivDock& dock, const BarList& order, bool widths, Findings& 
     const kiv::PictureBox& box = el.picDockBar(k);
     const std::int32_t align = scroll ? b->AlignBar() : kiv::eAlignTop;  // others are left alone
     const bool placed = widths && align >= kiv::eAlignTop && align <= kiv::eAlignBottom;
-    if (box.Visible() == hidden && (hidden || placed))
-      add("body box", name(b), " in State ", b->State(), " shows ", !hidden);
+    if (box.Visible() == hidden && boxes && (hidden || placed))
+      add("body box", name(b), " in State ", b->State(), " has its body box ",
+          box.Visible() ? "shown" : "not shown");
     if (!placed) continue;
     const std::int32_t left = align == kiv::eAlignRight ? whole(w / 2.0 + 45) : 30;
     const std::int32_t width = align == kiv::eAlignLeft    ? whole(w / 2.0 - 45)
@@ -95,11 +96,12 @@ void checkBars(kiv::KivDock& dock, const BarList& order, bool widths, Findings& 
       add("widths", name(b), " at ", box.Left(), "+", box.Width(), ", not ", left, "+", width);
     if (hidden) continue;
     if (el.picSplit(k).Visible() != (expanded && b->ShowResize()))
-      add("painted", name(b), ": splitter shown ", el.picSplit(k).Visible(), " in State ",
-          b->State());
+      add("painted", name(b), " in State ", b->State(), " has its splitter ",
+          el.picSplit(k).Visible() ? "shown" : "not shown");
     auto probe = std::dynamic_pointer_cast<ProbeControl>(b->Control());
     if (probe && probe->kind == ProbeControl::Full && probe->visible != expanded)
-      add("painted", name(b), ": hosted control shown ", probe->visible, " in State ", b->State());
+      add("painted", name(b), " in State ", b->State(), " has its hosted control ",
+          probe->visible ? "shown" : "not shown");
   }
   const float x1 = w / 2.0f - 15, x2 = w / 2.0f;
   const bool lines = el.Line1().Visible() && el.Line2().Visible() && el.Line1().X1() == x1 &&
@@ -171,7 +173,7 @@ std::vector<std::string> Host::check(bool stackSettled, bool widthsSettled) cons
       order.push_back(dock->Bars().ItemByOrder(p));
     checkOrder(dock->Bars(), order, add);
     checkElementSets(*dock, add);
-    checkBars(*dock, order, dock->Show() && widthsSettled, add);
+    checkBars(*dock, order, dock->Show() && widthsSettled, bodyBoxesPainted, add);
     if (dock->Show() && stackSettled) checkStacking(*dock, order, add);
   }
   checkHosted(*this, add);

@@ -170,6 +170,9 @@ class Host : public kiv::KivDockEvents {
   std::vector<std::shared_ptr<ProbeControl>> controls;
   std::vector<std::string> heard;
   int optAnswer = 0;  // OptShow: 1 reloads, 2 cancels
+  // A reload from the options button while the dock is not shown sets Show back to true without
+  // painting the bars: what their body boxes show is open until the dock is shown anew.
+  bool bodyBoxesPainted = true;
   std::function<void(const std::string& event)> react;
 };
 
@@ -178,7 +181,13 @@ std::map<std::string, std::string> expectedSettings(kiv::KivDock& dock);
 
 // Runs up to maxSteps random operations of a host and a user on a fresh host, checking every
 // invariant after each, then releases the dock. Empty when all held; otherwise the label, the
-// numbered operations and the findings.
-std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label);
+// numbered operations and the findings. With failAt, the services fail their failAt-th call; the
+// step it falls in is checked for what holds after any failure only.
+struct SequenceStats {
+  std::size_t steps = 0;  // operations run
+  bool failed = false;    // the services' failure fell within them
+};
+std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label,
+                        std::size_t failAt = 0, SequenceStats* stats = nullptr);
 
 }  // namespace kivrobust

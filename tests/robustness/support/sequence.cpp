@@ -44,7 +44,9 @@ const char* const kKeys[] = {"", "a", "b", "c", "d", "e", "ZAHL_TOP", "Schl\xc3\
 const char* const kTitles[] = {"", "\xe2\x82\xac \xc3\xa4\xc3\xb6\xc3\xbc", "\xff\xfe kaputt",
                                "Ein sehr langer Titel, der unter die Knoepfe laeuft"};
 struct Run {
-  explicit Run(Choices& choices) : c(choices) { dock().setSize(4800, 3600); }
+  explicit Run(Choices& choices) : c(choices) {
+    if (c.chance(95)) dock().setSize(4800, 3600);  // else never sized: its smallest size
+  }
   // A choice, noted in the description of the operation.
   template <class T>
   T note(const char* label, T value) {
@@ -172,14 +174,18 @@ void click(Run& r) {
   if (!e || !bar) return;
   const bool wasHidden = bar->State() == kiv::eBarHidden, keyed = !bar->Key().empty();
   const bool another = r.dock().Bars().CountVisible() > (wasHidden ? 0 : 1);
-  e->Click();
   const bool shown = r.dock().Show();
+  e->Click();
   if (array == A::imgClose)
     r.effect = {another, another, shown && !wasHidden && bar->State() == kiv::eBarHidden};
   if (array == A::imgCollapse || array == A::imgExpand) r.effect = {1, 0, shown};
   if (array == A::imgUp || array == A::imgDown) r.effect = {1, 1, shown};
-  // Reloading the settings of a keyed bar lays out anew.
-  if (array == A::imgOpt && keyed && !(r.h.optAnswer & 2)) r.effect = kFull;
+  // Reloading the settings of a keyed bar lays out anew, but while the dock is not shown it
+  // only sets the dock's Show back to true: what the bars show waits for the dock to be shown.
+  if (array == A::imgOpt && keyed && !(r.h.optAnswer & 2)) {
+    r.effect = shown ? kFull : kUnsettle;
+    if (!shown) r.h.bodyBoxesPainted = false;
+  }
 }
 
 // A press on a title, a caption or a splitter; a left press on a splitter holds the mouse there.
@@ -257,7 +263,12 @@ const Op kOps[] = {
     {"click", 18, kKeep, false, click},
     {"press", 12, kKeep, false, press},
     {"drop", 9, kKeep, false, drop},
-    {"setShow", 3, kFull, false, [](Run& r) { r.dock().setShow(r.note("show", r.c.chance(80))); }},
+    {"setShow", 3, kFull, false,
+     [](Run& r) {
+       const bool show = r.note("show", r.c.chance(80));
+       r.dock().setShow(show);
+       if (show) r.h.bodyBoxesPainted = true;  // every bar painted anew
+     }},
     {"setSize", 3, kFull, false,
      [](Run& r) {
        const bool usual = r.c.chance(75);
@@ -296,7 +307,7 @@ std::vector<std::string> Run::step() {
     for (op = kOps, r = c.below(r); r >= weight(*op); ++op) r -= weight(*op);
   }
   line << op->name;
-  const std::size_t before = h.platform->Messages().size();
+  const std::size_t before = h.platform->Messages().size(), calls = h.services->calls.size();
   std::vector<std::string> found;
   effect = op->effect;
   try {
@@ -317,6 +328,12 @@ std::vector<std::string> Run::step() {
     if (m.find(kStackMessage) != std::string::npos)
       found.push_back("[recursion] a plain operation met the limit");
   }
+  // The step in which the services failed: a save may have stopped early, a layout may wait.
+  const std::size_t failAt = h.services->failAt;
+  if (failAt > calls && failAt <= h.services->calls.size()) {
+    line << " (services failed)";
+    effect = kUnsettle;
+  }
   if (!dock().Show()) effect.stack = effect.widths = -1;
   if (effect.stack != 0) stack = effect.stack > 0;
   if (effect.widths != 0) widths = effect.widths > 0;
@@ -326,14 +343,17 @@ std::vector<std::string> Run::step() {
 }
 }  // namespace
 
-std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label) {
+std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label,
+                        std::size_t failAt, SequenceStats* stats) {
   Run run(choices);
+  run.h.services->failAt = failAt;
   std::vector<std::string> done, found;
   while (found.empty() && done.size() < maxSteps && !choices.exhausted()) {
     run.line.str("");
     found = run.step();
     done.push_back(run.line.str());
   }
+  if (stats) *stats = {done.size(), failAt != 0 && run.h.services->calls.size() >= failAt};
   if (found.empty()) {
     done.push_back("the host releases the dock");
     run.h.release();
