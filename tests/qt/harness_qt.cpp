@@ -4,27 +4,19 @@
 // gets the exact twips it is given, its widget the nearest whole pixels.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCursor>
-#include <QMouseEvent>
-#include <QPointer>
 #include <QScrollBar>
 
-#include "kivdock/qt/kivdockwidget.h"
 #include "support/harness.h"
+#include "widget_input.h"
 
 namespace kivtest {
 
 namespace {
 
-using kiv::qt::KivDockWidget;
+using namespace kivqtest;
 
 // The elements' buttons have Qt's values: 1 left, 2 right, 4 middle.
 Qt::MouseButtons qtButtons(std::int16_t buttons) { return Qt::MouseButton(buttons); }
-int px(std::int32_t twips) { return (twips + 7) / kiv::kTwipsPerPixel; }
-KivDockWidget* widgetOf(const kiv::Element& e) {
-  return e.owner() ? KivDockWidget::forElements(*e.owner()) : nullptr;
-}
 
 class QtHarness : public Harness {
  public:
@@ -128,17 +120,6 @@ class QtHarness : public Harness {
   }
 
  private:
-  // The widget that receives input on an element, and the point there (fractional pixels).
-  static std::pair<QWidget*, QPointF> where(const kiv::Element& element, float x, float y) {
-    KivDockWidget* dock = widgetOf(element);
-    if (!dock) return {nullptr, QPointF()};
-    dock->syncElements();
-    if (QWidget* own = dock->elementWidget(element)) return {own, QPointF(x / 15.0, y / 15.0)};
-    const kiv::Element* container = element.Container();
-    QWidget* shownIn = container ? dock->elementWidget(*container) : nullptr;
-    return {shownIn, QPointF((element.Left() + x) / 15.0, (element.Top() + y) / 15.0)};
-  }
-
   // Sends a mouse event; false when no widget shows the element.
   bool send(const kiv::Element& element, float x, float y, QEvent::Type type, std::int16_t button) {
     const auto [widget, local] = where(element, x, y);

@@ -1,6 +1,11 @@
 // KivDockWidget as its user sees and drives it: screenshots against the element model, host
-// widgets carried by bars, Qt's input rules, the scroll bar and wheel, and QSettings.
+// widgets carried by bars, Qt's input rules, the scroll bar and wheel, QSettings, the keyboard
+// (titles take the focus in bar order, keys do what the title buttons do) and the accessibility
+// tree, which names bars and buttons and presses them.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QFile>
+#include <QHelpEvent>
 #include <QMimeData>
 #include <QPointer>
 #include <QScrollBar>
@@ -8,18 +13,16 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
+#include <QTranslator>
 #include <algorithm>
 #include <cmath>
 
-#include "kivdock/qt/kivdockwidget.h"
+#include "widget_input.h"
 
 namespace {
 
-using kiv::qt::KivDockWidget;
-using Bar = std::shared_ptr<kiv::cKivBar>;
-
-std::int16_t k(const Bar& bar) { return static_cast<std::int16_t>(bar->Index()); }
-int px(double twips) { return static_cast<int>(std::lround(twips / 15)); }
+using namespace kivqtest;
 
 // A box in its container's pixels: each edge lies on the nearest pixel line.
 QRect pixelsOf(const kiv::Element& e) {
@@ -70,6 +73,10 @@ class DockWidgetTest : public QObject {
   kiv::KivDock& dock() { return *widget_->dock(); }
   kiv::Elements& el() { return dock().elements(); }
   QWidget* body(const Bar& bar) { return widget_->elementWidget(el().picDockBar(k(bar))); }
+  QWidget* title(const Bar& bar) {
+    widget_->syncElements();
+    return widget_->elementWidget(el().picTitel(k(bar)));
+  }
   // A new shown widget whose dock shows bars that can be collapsed, resized and closed.
   std::vector<Bar> showBars(const std::vector<std::string>& keys, std::int32_t height,
                             bool scroll = false) {
@@ -88,6 +95,7 @@ class DockWidgetTest : public QObject {
       bar->setHeight(height);
     }
     dock().setShow(true);
+    QApplication::setActiveWindow(widget_.get());
     return bars;
   }
   // The widget Qt finds at a pixel of the dock, and the point in it.
@@ -109,9 +117,7 @@ class DockWidgetTest : public QObject {
   // In-memory services with fixed colours (0xBBGGRR): title black to red, splitter line grey,
   // bodies light, captions dark.
   void init() {
-    auto services = std::make_shared<kiv::MemorySharedServices>();
-    services->Colors = {{10, 0xC8C8C8}, {14, 0}, {15, 0x0000FF}, {140, 0xF0F0F0}, {150, 0x101010}};
-    kiv::setSharedServicesFactory([services] { return services; });
+    useColours({{10, 0xC8C8C8}, {14, 0}, {15, 0x0000FF}, {140, 0xF0F0F0}, {150, 0x101010}});
   }
   void cleanup() {
     widget_.reset();
@@ -215,8 +221,7 @@ class DockWidgetTest : public QObject {
   void arrangementSurvivesTheWidgetThroughQSettings() {
     QTemporaryDir dir;
     const QString file = dir.filePath("dock.ini");
-    kiv::setSharedServicesFactory(
-        [file] { return std::make_shared<kiv::qt::SettingsServices>(file); });
+    useSettingsFile(file);
     const std::vector<std::string> keys = {"a", "Kunden/Aufträge 100%", "c"};
     auto bars = showBars(keys, 2000);
     clickAt(centreOf(el().imgDown(k(bars[0]))));
@@ -253,25 +258,19 @@ class DockWidgetTest : public QObject {
     QVERIFY2(marked > target.width() / 2, "the landing line below c");
     QTest::mouseRelease(title, Qt::MiddleButton, Qt::NoModifier,
                         title->mapFrom(widget_.get(), over));
-    auto order = [&] {
-      QString keys;
-      for (int p = 1; p <= 3; ++p)
-        keys += QString::fromStdString(dock().Bars().ItemByOrder(p)->Key());
-      return keys;
-    };
-    QCOMPARE(order(), QString("bca"));
+    QCOMPARE(order(dock()), QString("bca"));
     const QImage after = shot();
     for (int x = target.left(); x <= target.right(); ++x) {
       QVERIFY(after.pixelColor(x, target.bottom()) != QColor(Qt::magenta));
     }
     const auto [own, point] = at(pointOf(el().picTitel(k(bars[1])), 2000, 130));
     QTest::mouseClick(own, Qt::LeftButton, Qt::NoModifier, point);
-    QCOMPARE(order(), QString("bca"));
+    QCOMPARE(order(dock()), QString("bca"));
     QTest::mousePress(own, Qt::LeftButton, Qt::NoModifier, point);  // Escape: no drop
     QTest::mouseMove(own, own->mapFrom(widget_.get(), over));
     QTest::keyClick(widget_.get(), Qt::Key_Escape);
     QTest::mouseRelease(own, Qt::LeftButton, Qt::NoModifier, own->mapFrom(widget_.get(), over));
-    QCOMPARE(order(), QString("bca"));
+    QCOMPARE(order(dock()), QString("bca"));
   }
 
   // A palette change at run time recolours the titles; in light and dark palettes the glyphs and
@@ -288,9 +287,7 @@ class DockWidgetTest : public QObject {
   void followsTheApplicationsLook() {
     QFETCH(QPalette, palette);
     QTemporaryDir dir;
-    const QString file = dir.filePath("dock.ini");
-    kiv::setSharedServicesFactory(
-        [file] { return std::make_shared<kiv::qt::SettingsServices>(file); });
+    useSettingsFile(dir.filePath("dock.ini"));
     const auto bars = showBars({"a", "Ein sehr langer Titel, der nicht in die Leiste passt"}, 2000);
     widget_->resize(160, 450);
     const QPalette before = QApplication::palette();
@@ -325,6 +322,102 @@ class DockWidgetTest : public QObject {
     bars[1]->setTitle("x");
     QCOMPARE(shot().copy(buttons), image.copy(buttons));
     setPalette(before);
+  }
+
+  // Tab walks the titles in the bars' order (also after a move); the focused one has a frame.
+  void titlesTakeTheFocusInBarOrder() {
+    const auto bars = showBars({"a", "b", "c"}, 2400);
+    QVERIFY(QTest::qWaitForWindowActive(widget_.get()));
+    click(el().imgDown(k(bars[0])));  // b, a, c
+    title(bars[1])->setFocus();
+    const QImage plain = title(bars[0])->grab().toImage();
+    QTest::keyClick(title(bars[1]), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), title(bars[0]));
+    QVERIFY(title(bars[0])->grab().toImage() != plain);
+    QTest::keyClick(title(bars[0]), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), title(bars[2]));
+  }
+
+  void keysDoWhatTheButtonsDo_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("seen");
+    const int ctrl = Qt::ControlModifier, both = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Space collapses") << int(Qt::Key_Space) << 0 << "state 0";
+    QTest::newRow("Enter collapses") << int(Qt::Key_Return) << 0 << "state 0";
+    QTest::newRow("Ctrl+Up moves up") << int(Qt::Key_Up) << ctrl << "order bac";
+    QTest::newRow("Ctrl+Down moves down") << int(Qt::Key_Down) << ctrl << "order acb";
+    QTest::newRow("Delete closes") << int(Qt::Key_Delete) << 0 << "state 2";
+    QTest::newRow("Menu raises RightClick") << int(Qt::Key_Menu) << 0 << "rightClick b";
+    QTest::newRow("Ctrl+Shift+Down grows") << int(Qt::Key_Down) << both << "height +300";
+    QTest::newRow("Ctrl+Shift+Up shrinks") << int(Qt::Key_Up) << both << "height -300";
+    QTest::newRow("Up alone does nothing") << int(Qt::Key_Up) << 0 << "order abc";
+  }
+  void keysDoWhatTheButtonsDo() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, seen);
+    const Bar b = showBars({"a", "b", "c"}, 2400)[1];
+    QVERIFY(QTest::qWaitForWindowActive(widget_.get()));
+    QSignalSpy rightClicks(widget_.get(), &KivDockWidget::rightClick);
+    const std::int32_t height = b->Height();
+    title(b)->setFocus();
+    QTest::keyClick(title(b), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    const QStringList what = seen.split(' ');
+    if (what[0] == "state") QCOMPARE(int(b->State()), what[1].toInt());
+    if (what[0] == "order") QCOMPARE(order(dock()), what[1]);
+    if (what[0] == "rightClick") QCOMPARE(rightClicks, QList<QVariantList>({{what[1]}}));
+    if (what[0] == "height") QVERIFY(std::abs(b->Height() - height - what[1].toInt()) < 15);
+    if (what[0] != "state") QCOMPARE(QApplication::focusWidget(), title(b));
+  }
+
+  // Bars are groupings named by their titles; the title's buttons are push buttons named by
+  // their tooltips (German without a translation, else through Qt's) whose press action clicks
+  // them.
+  void accessibilityAndTooltipsNameAndPress() {
+    const Bar b = showBars({"a", "b", "c"}, 2400)[1];
+    QAccessibleInterface* body = QAccessible::queryAccessibleInterface(this->body(b));
+    QCOMPARE(body->role(), QAccessible::Grouping);
+    QCOMPARE(body->text(QAccessible::Name), QString("b"));
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(title(b));
+    const QRect shown(title(b)->mapToGlobal(QPoint()), title(b)->size());
+    std::map<QString, QAccessibleInterface*> buttons;  // by name
+    auto names = [&] {
+      QStringList found;
+      for (int i = 0; i < bar->childCount(); ++i) {
+        QAccessibleInterface* child = bar->child(i);
+        if (child->role() != QAccessible::PushButton) continue;
+        found << child->text(QAccessible::Name);
+        buttons[found.back()] =
+            bar->indexOfChild(child) == i && child->rect().intersects(shown) ? child : nullptr;
+      }
+      return found;
+    };
+    QCOMPARE(names(), (QStringList{"Element zuklappen", "Element nach oben verschieben",
+                                   "Element nach unten verschieben", "Element ausblenden"}));
+    for (const auto& [name, button] : buttons) QVERIFY2(button, qPrintable(name + " is misplaced"));
+    const kiv::Element& collapse = el().imgCollapse(k(b));
+    auto tip = [&] {
+      const auto [shownIn, at] = where(collapse, 60, 60);
+      QHelpEvent help(QEvent::ToolTip, at.toPoint(), shownIn->mapToGlobal(at.toPoint()));
+      QApplication::sendEvent(shownIn, &help);
+      return QToolTip::text();
+    };
+    QCOMPARE(tip(), QString("Element zuklappen"));
+    struct English : QTranslator {
+      QString translate(const char* context, const char* source, const char*, int) const override {
+        const bool known =
+            QByteArray(context) == "KivDock" && QByteArray(source) == "Element zuklappen";
+        return known ? QString("Collapse") : QString();
+      }
+    } english;
+    QCoreApplication::installTranslator(&english);
+    QCOMPARE(tip(), QString("Collapse"));
+    QVERIFY(names().contains("Collapse"));
+    QCoreApplication::removeTranslator(&english);
+    buttons["Element ausblenden"]->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    QCOMPARE(b->State(), kiv::eBarHidden);
   }
 };
 

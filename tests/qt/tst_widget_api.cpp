@@ -1,6 +1,8 @@
 // KivDockWidget as a Qt host uses it, written from the README: it works without a services
 // factory, restores what was saved in the README's call order, keeps two docks apart, owns the
-// widgets it adopted, and its signals and Qt-typed operations answer whatever sink the host sets.
+// widgets it adopted, its signals and Qt-typed operations answer whatever sink the host sets, and
+// the host may delete it inside any of its signals (run under AddressSanitizer in the sanitizer
+// build): the input that raised the signal ends quietly, hosted widgets without a parent go too.
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSettings>
@@ -10,7 +12,6 @@
 
 #include "widget_input.h"
 
-using kiv::qt::KivDockWidget;
 using namespace kivqtest;
 
 namespace {
@@ -21,7 +22,7 @@ struct Sink : kiv::KivDockEvents {
 };
 
 // The colour a title shows at its bottom left, where neither caption nor button lies.
-QColor titleColour(KivDockWidget& w, const std::shared_ptr<kiv::cKivBar>& bar) {
+QColor titleColour(KivDockWidget& w, const Bar& bar) {
   w.syncElements();
   QWidget* title = w.elementWidget(w.dock()->elements().picTitel(k(bar)));
   return title->grab().toImage().pixelColor(1, title->height() - 2);
@@ -70,6 +71,7 @@ class WidgetApiTest : public QObject {
     QCoreApplication::setOrganizationName("KivDockTest");
     QCoreApplication::setApplicationName("widget_api");
   }
+  void cleanup() { kiv::resetSharedServices(); }
 
   // No factory set: the application's settings and palette. The heights the host gave keep their
   // difference through the first show, the user's change is saved per dock and comes back in the
@@ -80,8 +82,8 @@ class WidgetApiTest : public QObject {
       Host host;
       QCOMPARE(host.height(host.left, "b") - host.height(host.left, "a"), 1500);
       QVERIFY(titleColour(*host.left, host.left->dock()->Bars().ItemByKey("a")).lightness() > 40);
-      click(host.left, host.left->dock()->elements().imgCollapse(1));
-      click(host.left, host.left->dock()->elements().imgExpand(1));
+      click(host.left->dock()->elements().imgCollapse(1));
+      click(host.left->dock()->elements().imgExpand(1));
       leftA = host.height(host.left, "a");
       rightA = host.height(host.right, "a");
       QVERIFY(leftA != rightA);
@@ -101,8 +103,7 @@ class WidgetApiTest : public QObject {
   // The widget's signals whatever sink the host sets; the options request cancels or reloads;
   // state, move and arrangement signals follow the user's clicks.
   void signalsNeverGoSilent() {
-    auto services = std::make_shared<kiv::MemorySharedServices>();
-    kiv::setSharedServicesFactory([services] { return services; });
+    useColours({});
     KivDockWidget w;
     w.resize(300, 400);
     auto a =
@@ -116,11 +117,11 @@ class WidgetApiTest : public QObject {
     QSignalSpy closed(&w, &KivDockWidget::closed), states(&w, &KivDockWidget::barStateChanged),
         moved(&w, &KivDockWidget::barMoved), arranged(&w, &KivDockWidget::arrangementChanged);
     kiv::Elements& el = w.dock()->elements();
-    click(&w, el.imgCollapse(k(b)));
+    click(el.imgCollapse(k(b)));
     QCOMPARE(states, QList<QVariantList>({{"b", int(kiv::eBarCollapsed)}}));
-    click(&w, el.imgDown(k(a)));
+    click(el.imgDown(k(a)));
     QCOMPARE(moved, QList<QVariantList>({{"a", 2}, {"b", 1}}));
-    click(&w, el.imgClose(k(a)));
+    click(el.imgClose(k(a)));
     QCOMPARE(closed, QList<QVariantList>({{"a"}}));
     QCOMPARE(sink.log, QStringList{"Closed a"});
     QCOMPARE(arranged.count(), 3);
@@ -135,20 +136,17 @@ class WidgetApiTest : public QObject {
         request->reload = true;
         request->cancel = cancel;
       });
-      click(&w, el.imgOpt(k(a)));
+      click(el.imgOpt(k(a)));
       QCOMPARE(b->State(), cancel ? kiv::eBarExpanded : kiv::eBarCollapsed);
       disconnect(handler);
     }
     w.dock()->setEventSink(nullptr);
-    kiv::resetSharedServices();
   }
 
   // A bar added after Show takes the host's colours and its place at once; icons, showing all,
   // resetting, the arrangement as bytes and the properties.
   void qtTypedOperations() {
-    auto services = std::make_shared<kiv::MemorySharedServices>();
-    services->Colors = {{14, 0x0000C0}, {15, 0x0000C0}, {140, 0xF0F0F0}};
-    kiv::setSharedServicesFactory([services] { return services; });
+    useColours({{14, 0x0000C0}, {15, 0x0000C0}, {140, 0xF0F0F0}});
     KivDockWidget w;
     w.resize(300, 450);
     w.show();
@@ -168,16 +166,16 @@ class WidgetApiTest : public QObject {
     QCOMPARE(kiv::qt::toImage(*late->Icon()).pixelColor(8, 8), QColor(Qt::green));
 
     const QByteArray state = w.saveState();
-    click(&w, el.imgDown(k(a)));
-    click(&w, el.imgClose(k(late)));
+    click(el.imgDown(k(a)));
+    click(el.imgClose(k(late)));
     QCOMPARE(w.dock()->Bars().ItemByOrder(1), late);
     QVERIFY(w.restoreState(state));
     QCOMPARE(w.dock()->Bars().ItemByOrder(1), a);
     QVERIFY(!w.restoreState("not a state"));
-    click(&w, el.imgClose(k(late)));
+    click(el.imgClose(k(late)));
     w.showAllBars();
     QCOMPARE(late->State(), kiv::eBarExpanded);
-    click(&w, el.imgDown(k(a)));
+    click(el.imgDown(k(a)));
     w.resetLayout();
     QCOMPARE(w.dock()->Bars().ItemByOrder(1), a);
 
@@ -192,8 +190,57 @@ class WidgetApiTest : public QObject {
     QVERIFY(w.setProperty("doLoadSettings", false) && !w.dock()->DoLoadSettings());
     w.setSettingsGroup("Eigene");
     QCOMPARE(w.dock()->SettingsSection(), std::string("Eigene"));
-    kiv::resetSharedServices();
   }
+
+  void deletedInsideItsSignal_data() {
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<QString>("press");
+    QTest::newRow("closed") << QByteArray(SIGNAL(closed(QString))) << "close";
+    QTest::newRow("rightClick") << QByteArray(SIGNAL(rightClick(QString))) << "title";
+    QTest::newRow("optShow") << QByteArray(SIGNAL(optShow(kiv::qt::OptionsRequest*))) << "opt";
+    QTest::newRow("ctlResize") << QByteArray(SIGNAL(ctlResize(QString))) << "collapse";
+    QTest::newRow("barStateChanged")
+        << QByteArray(SIGNAL(barStateChanged(QString, int))) << "collapse";
+    QTest::newRow("barMoved") << QByteArray(SIGNAL(barMoved(QString, int))) << "down";
+    QTest::newRow("arrangementChanged") << QByteArray(SIGNAL(arrangementChanged())) << "close";
+  }
+  void deletedInsideItsSignal() {
+    QFETCH(QByteArray, signal);
+    QFETCH(QString, press);
+    useColours({{14, 0x804020}, {15, 0xFFC080}, {140, 0xF0F0F0}});
+    QPointer<KivDockWidget> widget = new KivDockWidget;
+    widget->resize(300, 400);
+    QPointer<QLabel> label = new QLabel("grid");
+    auto a =
+        widget->addBar("a", "A", label, KivDockWidget::DefaultFeatures | KivDockWidget::HasOptions);
+    widget->addBar("b", "B");
+    widget->dock()->setShow(true);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget));
+    QCoreApplication::processEvents();
+    raised_ = 0;
+    connect(widget, signal.constData(), this, SLOT(deleteSender()));
+    kiv::Elements& el = widget->dock()->elements();
+    const std::map<QString, const kiv::Element*> elements = {{"close", &el.imgClose(k(a))},
+                                                             {"title", &el.picTitel(k(a))},
+                                                             {"opt", &el.imgOpt(k(a))},
+                                                             {"collapse", &el.imgCollapse(k(a))},
+                                                             {"down", &el.imgDown(k(a))}};
+    click(*elements.at(press), press == "title" ? Qt::RightButton : Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(raised_, 1);
+    QVERIFY(widget.isNull());
+    QVERIFY2(label.isNull(), "a widget hosted without a parent goes with the dock widget");
+  }
+
+ public slots:
+  void deleteSender() {
+    ++raised_;
+    delete qobject_cast<KivDockWidget*>(sender());
+  }
+
+ private:
+  int raised_ = 0;
 };
 
 QTEST_MAIN(WidgetApiTest)
