@@ -72,11 +72,12 @@ class DockWidgetTest : public QObject {
 
   kiv::KivDock& dock() { return *widget_->dock(); }
   kiv::Elements& el() { return dock().elements(); }
-  QWidget* body(const Bar& bar) { return widget_->elementWidget(el().picDockBar(k(bar))); }
-  QWidget* title(const Bar& bar) {
+  QWidget* shownBy(const kiv::Element& e) {
     widget_->syncElements();
-    return widget_->elementWidget(el().picTitel(k(bar)));
+    return widget_->elementWidget(e);
   }
+  QWidget* body(const Bar& bar) { return shownBy(el().picDockBar(k(bar))); }
+  QWidget* title(const Bar& bar) { return shownBy(el().picTitel(k(bar))); }
   // A new shown widget whose dock shows bars that can be collapsed, resized and closed.
   std::vector<Bar> showBars(const std::vector<std::string>& keys, std::int32_t height,
                             bool scroll = false) {
@@ -169,9 +170,7 @@ class DockWidgetTest : public QObject {
     clickAt(centreOf(el().imgCollapse(k(b))));
     for (const Bar& bar : bars) QCOMPARE(body(bar)->geometry(), pixelsOf(el().picDockBar(k(bar))));
     QCOMPARE(count(shot(), colours[0]), 0);
-    QSignalSpy closed(widget_.get(), &KivDockWidget::closed);
     clickAt(centreOf(el().imgClose(k(c))));
-    QCOMPARE(closed, QList<QVariantList>({{QString("c")}}));
     QCOMPARE(count(shot(), colours[1]), 0);
     c->letControl(nullptr);
     QVERIFY(grids[1]->parentWidget() == &form && grids[1]->isHidden());
@@ -415,6 +414,7 @@ class DockWidgetTest : public QObject {
     QCOMPARE(tip(), QString("Collapse"));
     QVERIFY(names().contains("Collapse"));
     QCoreApplication::removeTranslator(&english);
+    QCOMPARE(names().size(), 4);  // the buttons' interfaces anew
     buttons["Element ausblenden"]->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
     QCOMPARE(b->State(), kiv::eBarHidden);
