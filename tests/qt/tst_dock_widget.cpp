@@ -1,15 +1,13 @@
 // KivDockWidget as its user sees and drives it: screenshots against the element model, host
-// widgets carried by bars, Qt's input rules, the scroll bar and wheel, QSettings, the keyboard
+// widgets carried by bars, Qt's input rules, the scroll bar and wheel, the palette, the keyboard
 // (titles take the focus in bar order, keys do what the title buttons do) and the accessibility
 // tree, which names bars and buttons and presses them.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QFile>
 #include <QHelpEvent>
 #include <QMimeData>
 #include <QPointer>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -213,27 +211,6 @@ class DockWidgetTest : public QObject {
     widget_->resize(5, 5);
     QCOMPARE(widget_->size(), QSize(33, 13));
     QCOMPARE(QSize(dock().Width(), dock().Height()), QSize(500, 200));
-  }
-
-  // What the user arranged is written in one go once the event loop runs, keys as they are,
-  // and a new widget shows it again.
-  void arrangementSurvivesTheWidgetThroughQSettings() {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("dock.ini");
-    useSettingsFile(file);
-    const std::vector<std::string> keys = {"a", "Kunden/Aufträge 100%", "c"};
-    auto bars = showBars(keys, 2000);
-    clickAt(centreOf(el().imgDown(k(bars[0]))));
-    dock().Save();
-    QVERIFY2(!QFile::exists(file), "nothing is written while the dock's calls run");
-    QCoreApplication::processEvents();
-    QSettings onDisk(file, QSettings::IniFormat);
-    onDisk.beginGroup("DockBar");
-    QCOMPARE(onDisk.childGroups(), QStringList());
-
-    cleanup();
-    bars = showBars(keys, 2000);
-    QVERIFY(dock().Bars().ItemByOrder(1) == bars[1]);
   }
 
   // Any button but the right one drags a title at once: an outline follows the pointer and a
