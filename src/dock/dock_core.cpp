@@ -64,6 +64,8 @@ std::uintptr_t stackFloor(std::uintptr_t here) {
 
 DockCore& coreOf(KivDock& dock) { return dock.core(); }
 
+LayoutingHost& layoutingHostOf(KivDock& dock) { return dock.core(); }
+
 // Initialisation: the broker first, then the collection, which gets the broker.
 DockCore::DockCore(KivDock& owner) : owner_(owner) {
   mDoLoadSettings = true;
@@ -77,8 +79,8 @@ DockCore::DockCore(KivDock& owner) : owner_(owner) {
         dock = std::shared_ptr<KivDock>(std::shared_ptr<KivDock>(), &owner_);
     };
   });
-  ignoreFailure([&] { bars_.reset(new clsBars()); });
-  ignoreFailure([&] { bars_->fSetEvents(mEvents); });
+  ignoreFailure([&] { bars_.reset(std::make_unique<clsBars>(BarsKey{})); });
+  ignoreFailure([&] { bars_->setBroker(mEvents); });
   elements_->surface().setWidth(static_cast<float>(width_));
   elements_->surface().setHeight(static_cast<float>(height_));
 }
@@ -110,6 +112,11 @@ DockCore::Scope::~Scope() {
     core_.nestedAutoSizes_ = 0;
     core_.settlePendingRestack();
   }
+}
+
+void DockCore::runCall(void (*work)(void* context), void* context) {
+  Scope scope(*this);
+  work(context);
 }
 
 void DockCore::requestRestack() {

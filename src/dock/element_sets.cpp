@@ -1,5 +1,6 @@
 // Each bar's set of elements: created with the bar, unloaded all together.
 #include "dock/dock_core.h"
+#include "model/bar_state.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
 
@@ -8,8 +9,7 @@ namespace kiv::detail {
 std::shared_ptr<cKivBar> DockCore::fBarAdd() {
   std::shared_ptr<cKivBar> made;
   trapAndReport("fBarAdd", [&] {
-    made.reset(new cKivBar());
-    made->fSetEvents(mEvents);
+    made = makeBar(mEvents);
     Elements& el = *elements_;
     const std::int16_t k = toInteger(std::int64_t{el.UBound()} + 1);
     auto& body = el.create(ElementArray::picDockBar, k);
