@@ -1,5 +1,6 @@
 #include "dock/dock_core.h"
 #include "model/broker_state.h"
+#include "platform/elements_state.h"
 
 #if defined(__linux__)
 #include <pthread.h>
@@ -69,7 +70,7 @@ LayoutingHost& layoutingHostOf(KivDock& dock) { return dock.core(); }
 // Initialisation: the broker first, then the collection, which gets the broker.
 DockCore::DockCore(KivDock& owner) : owner_(owner) {
   mDoLoadSettings = true;
-  elements_.reset(new Elements(this));
+  elements_ = std::make_unique<Elements>(ElementsKey{}, this);
   width_ = static_cast<std::int32_t>(elements_->surface().Width());
   ignoreFailure([&] {
     mEvents = std::make_shared<clsEvents>(BrokerKey{});
