@@ -13,7 +13,6 @@
 namespace kiv {
 
 namespace detail {
-class DockCore;
 struct BarKey;    // only the library can name one, so only the library creates bars
 struct BarState;  // the bar's values and links, complete only inside the library
 }  // namespace detail
@@ -101,11 +100,6 @@ class KIVDOCK_EXPORT cKivBar {
   const detail::BarState& state() const { return *state_; }
 
  private:
-  // Whether the up and down buttons apply, as the last stacking found; the title layout reads
-  // them.
-  friend class detail::DockCore;
-  bool fCanMoveUp = false, fCanMoveDown = false;
-
   std::unique_ptr<detail::BarState> state_;
 };
 

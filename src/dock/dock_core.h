@@ -16,6 +16,7 @@
 #include "kivdock/elements.h"
 #include "kivdock/events.h"
 #include "kivdock/shared_services.h"
+#include "model/bar_state.h"
 #include "model/layouting_host.h"
 #include "platform/element_host.h"
 #include "platform/errors.h"
@@ -153,6 +154,14 @@ class DockCore final : public ElementHost, public LayoutingHost {
   std::shared_ptr<cKivBar> bar(std::int32_t index);
   // The bar at an order position; KivError 91 when there is none.
   std::shared_ptr<cKivBar> barAtOrder(std::int32_t position);
+  // An object that must be there (KivError 91 otherwise); a bar as the library made it.
+  static LibraryBar& must(const std::shared_ptr<cKivBar>& bar) {
+    return libraryBar(detail::must(bar));
+  }
+  template <class T>
+  static T& must(const std::shared_ptr<T>& p) {
+    return detail::must(p);
+  }
 
   KivDock& owner_;
   std::unique_ptr<Elements> elements_;

@@ -44,6 +44,16 @@ struct BarState {
   std::shared_ptr<clsEvents> broker_;
 };
 
+// The bar as the library makes it: the host's bar and what the last stacking found for its up and
+// down buttons. Every bar is one, since only the library can create bars.
+class LibraryBar final : public cKivBar {
+ public:
+  explicit LibraryBar(const BarKey& key) : cKivBar(key) {}
+  bool fCanMoveUp = false, fCanMoveDown = false;
+};
+
+inline LibraryBar& libraryBar(cKivBar& bar) { return static_cast<LibraryBar&>(bar); }
+
 // Creates a bar that reaches its dock through the broker.
 std::shared_ptr<cKivBar> makeBar(std::shared_ptr<clsEvents> broker);
 

@@ -111,7 +111,7 @@ std::shared_ptr<HostedControl> cKivBar::Control() const { return state_->Control
 namespace detail {
 
 std::shared_ptr<cKivBar> makeBar(std::shared_ptr<clsEvents> broker) {
-  auto bar = std::make_shared<cKivBar>(BarKey{});
+  auto bar = std::make_shared<LibraryBar>(BarKey{});
   bar->state().broker_ = std::move(broker);
   return bar;
 }
