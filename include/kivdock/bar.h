@@ -12,130 +12,95 @@
 
 namespace kiv {
 
-class clsEvents;
-class clsBars;
 namespace detail {
-class DockCore;
-}
+struct BarKey;    // only the library can name one, so only the library creates bars
+struct BarState;  // the bar's values and links, complete only inside the library
+}  // namespace detail
 
 class KIVDOCK_EXPORT cKivBar {
  public:
-  std::int32_t ID() const { return ID_; }
-  void setID(std::int32_t v) { ID_ = v; }
-  std::int32_t Index() const { return Index_; }
-  void setIndex(std::int32_t v) { Index_ = v; }
-  eAlignBar AlignBar() const { return AlignBar_; }
+  explicit cKivBar(const detail::BarKey& key);
+  ~cKivBar();
+  cKivBar(const cKivBar&) = delete;
+  cKivBar& operator=(const cKivBar&) = delete;
+
+  std::int32_t ID() const;
+  void setID(std::int32_t v);
+  std::int32_t Index() const;
+  void setIndex(std::int32_t v);
+  eAlignBar AlignBar() const;
   void setAlignBar(eAlignBar v);
-  bool AllowResize() const { return State_ == eBarExpanded && AllowResize_; }
+  bool AllowResize() const;
   void setAllowResize(bool v);  // also sets ShowResize, without a repaint
-  std::int32_t BackColor() const { return BackColor_; }
-  void setBackColor(std::int32_t v) { BackColor_ = v; }
-  bool CanExpand() const { return CanExpand_; }
+  std::int32_t BackColor() const;
+  void setBackColor(std::int32_t v);
+  bool CanExpand() const;
   void setCanExpand(bool v);
-  bool CanMove() const { return CanMove_; }
+  bool CanMove() const;
   void setCanMove(bool v);
-  std::int32_t Height() const { return State_ == eBarHidden ? 0 : Height_; }
+  std::int32_t Height() const;
   void setHeight(std::int32_t h);
-  std::int32_t HeightMax() const { return HeightMax_; }
-  void setHeightMax(std::int32_t v) { HeightMax_ = v; }
-  std::shared_ptr<Picture> Icon() const { return Icon_; }
+  std::int32_t HeightMax() const;
+  void setHeightMax(std::int32_t v);
+  std::shared_ptr<Picture> Icon() const;
   void setIcon(std::shared_ptr<Picture> v);
-  std::int32_t ItemData() const { return ItemData_; }
-  void setItemData(std::int32_t v) { ItemData_ = v; }
-  std::string Key() const { return Key_; }
-  void setKey(const std::string& v) { Key_ = v; }
-  bool Redraw() const { return false; }
+  std::int32_t ItemData() const;
+  void setItemData(std::int32_t v);
+  std::string Key() const;
+  void setKey(const std::string& v);
+  bool Redraw() const;
   void setRedraw(bool v);  // obsolete: only tells the user so
-  bool ShowClose() const { return ShowClose_; }
-  void setShowClose(bool v) { ShowClose_ = v; }
-  bool ShowResize() const { return ShowResize_; }
+  bool ShowClose() const;
+  void setShowClose(bool v);
+  bool ShowResize() const;
   void setShowResize(bool v);
-  bool ShowOptions() const { return ShowOptions_; }
-  void setShowOptions(bool v) { ShowOptions_ = v; }
-  EKivBarStates State() const { return State_; }
+  bool ShowOptions() const;
+  void setShowOptions(bool v);
+  EKivBarStates State() const;
   void setState(EKivBarStates s);
-  std::string Tag() const { return Tag_; }
-  void setTag(const std::string& v) { Tag_ = v; }
-  std::string Title() const { return Title_; }
+  std::string Tag() const;
+  void setTag(const std::string& v);
+  std::string Title() const;
   void setTitle(const std::string& t);
-  std::string TitleRight() const { return TitleRight_; }
+  std::string TitleRight() const;
   void setTitleRight(const std::string& t);
-  std::int32_t TitleBackColorStart() const { return TitleBackColorStart_; }
+  std::int32_t TitleBackColorStart() const;
   void setTitleBackColorStart(std::int32_t v);
-  std::int32_t TitleBackColorEnd() const { return TitleBackColorEnd_; }
+  std::int32_t TitleBackColorEnd() const;
   void setTitleBackColorEnd(std::int32_t v);
-  bool TitleVertical() const { return TitleVertical_; }
+  bool TitleVertical() const;
   void setTitleVertical(bool v);
-  std::shared_ptr<Font> TitleFont() const { return TitleFont_; }
-  void setTitleFont(std::shared_ptr<Font> v) { TitleFont_ = std::move(v); }
-  std::int32_t TitleForeColor() const { return TitleForeColor_; }
+  std::shared_ptr<Font> TitleFont() const;
+  void setTitleFont(std::shared_ptr<Font> v);
+  std::int32_t TitleForeColor() const;
   void setTitleForeColor(std::int32_t v);
-  std::int32_t TitleForeColorOver() const { return TitleForeColorOver_; }
-  void setTitleForeColorOver(std::int32_t v) { TitleForeColorOver_ = v; }
-  std::string ToolTipText() const { return ToolTipText_; }
-  void setToolTipText(const std::string& v) { ToolTipText_ = v; }
+  std::int32_t TitleForeColorOver() const;
+  void setTitleForeColorOver(std::int32_t v);
+  std::string ToolTipText() const;
+  void setToolTipText(const std::string& v);
   // Geometry lives in the dock's body box of the bar.
   std::int32_t Top();
   void setTop(std::int32_t v);
   std::int32_t Width();
   void setWidth(std::int32_t v);
   void setleft(std::int32_t v);
-  bool HideByDefault() const { return HideByDefault_; }
-  void setHideByDefault(bool v) { HideByDefault_ = v; }
-  void setfTitleHeight(std::int32_t v) { fTitleHeight_ = v; }
-  void setfTitleTextHeight(std::int32_t v) { fTitleTextHeight_ = v; }
-  void setfTopBar(std::int32_t v) { fTopBar_ = v; }
+  bool HideByDefault() const;
+  void setHideByDefault(bool v);
+  void setfTitleHeight(std::int32_t v);
+  void setfTitleTextHeight(std::int32_t v);
+  void setfTopBar(std::int32_t v);
 
   // The hosted control: let hosts it at once, set first rejects an aligned control.
-  std::shared_ptr<HostedControl> Control() const { return Control_; }
+  std::shared_ptr<HostedControl> Control() const;
   void letControl(std::shared_ptr<HostedControl> c);
   void setControl(std::shared_ptr<HostedControl> c);
 
+  // The library's side of the bar.
+  detail::BarState& state() { return *state_; }
+  const detail::BarState& state() const { return *state_; }
+
  private:
-  friend class clsBars;
-  friend class detail::DockCore;
-  cKivBar() = default;
-
-  void fSetEvents(std::shared_ptr<clsEvents> broker) { broker_ = std::move(broker); }
-  std::int32_t fTitleHeight() const { return fTitleHeight_; }
-  std::int32_t fTopBar() const { return fTopBar_; }
-  void pSetControl(std::shared_ptr<HostedControl> c);
-  void hostControl(std::shared_ptr<HostedControl> c);  // pSetControl's work, inside its scope
-  void giveBackControl();  // to its former parent; it leaves the bar before the host hears of it
-  // Calls one dock operation with the bar's index as a 16-bit value; KivError 91 without dock.
-  template <class Op>
-  auto tellDock(Op&& op);
-  // Inputs of the bars' stacking are about to change: a waiting restack is done first.
-  void settlePendingRestack();
-
-  std::shared_ptr<HostedControl> leaving_;  // being hidden and given back right now
-  std::int32_t ID_ = 0;
-  std::int32_t Index_ = 0;
-  std::shared_ptr<HostedControl> Control_;
-  std::string Title_, TitleRight_, ToolTipText_, Key_;
-  std::int32_t ItemData_ = 0;
-  std::int32_t TitleBackColorStart_ = 0, TitleBackColorEnd_ = 0;
-  bool TitleVertical_ = false;
-  std::int32_t BackColor_ = 0;
-  std::shared_ptr<Font> TitleFont_;
-  std::int32_t TitleForeColor_ = 0, TitleForeColorOver_ = 0;
-  bool CanExpand_ = false;
-  std::string Tag_;
-  EKivBarStates State_ = eBarExpanded;
-  eAlignBar AlignBar_ = eAlignTop;
-  bool AllowResize_ = false, ShowClose_ = false, ShowResize_ = false, ShowOptions_ = false;
-  bool CanMove_ = true;
-  std::int32_t fTopBar_ = 0;
-  std::int32_t fTitleHeight_ = 260;
-  std::int32_t fTitleTextHeight_ = 0;
-  std::int32_t Height_ = 0;
-  std::int32_t mExpandedHeight = 12;
-  std::int32_t HeightMax_ = 0;
-  bool HideByDefault_ = false;
-  std::shared_ptr<Picture> Icon_;
-  Hwnd mParentWnd = 0;
-  bool fCanMoveUp = false, fCanMoveDown = false;
-  std::shared_ptr<clsEvents> broker_;
+  std::unique_ptr<detail::BarState> state_;
 };
 
 }  // namespace kiv

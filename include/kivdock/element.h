@@ -12,6 +12,9 @@
 namespace kiv {
 
 class Elements;
+namespace detail {
+struct ElementsKey;  // only the library can name one: the members that take it are its own
+}  // namespace detail
 
 // Which array (or single element) of the dock an element belongs to.
 enum class ElementArray : std::uint8_t {
@@ -120,6 +123,13 @@ class KIVDOCK_EXPORT Element {
 
   Elements* owner() const { return owner_; }
 
+  // The library's side: the dock's elements place an element in one of their arrays, hide it,
+  // lay it into a container without telling anyone (a template), and copy a template.
+  void adopt(const detail::ElementsKey& key, Elements& owner, ElementArray array, std::int16_t k);
+  void hide(const detail::ElementsKey&) { visible_ = false; }
+  void placeIn(const detail::ElementsKey&, Element* container) { container_ = container; }
+  std::unique_ptr<Element> copy(const detail::ElementsKey&) const { return clone(); }
+
  protected:
   explicit Element(ElementKind kind) : kind_(kind) {}
   Element(const Element& other);
@@ -127,7 +137,6 @@ class KIVDOCK_EXPORT Element {
   void raiseZ();
 
  private:
-  friend class Elements;
   virtual std::unique_ptr<Element> clone() const = 0;
   virtual void containerChanged() {}
 

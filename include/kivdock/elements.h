@@ -3,11 +3,9 @@
 // control's own surface.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "kivdock/element.h"
 #include "kivdock/export.h"
@@ -23,8 +21,8 @@ namespace kiv {
 class Platform;
 
 namespace detail {
-class DockCore;
 class ElementHost;
+struct ElementsState;  // the library's side, complete only inside the library
 }  // namespace detail
 
 // A backend that draws the elements listens here.
@@ -38,6 +36,7 @@ class KIVDOCK_EXPORT ElementObserver {
 
 class KIVDOCK_EXPORT Elements {
  public:
+  Elements(const detail::ElementsKey& key, detail::ElementHost* host);  // the dock creates them
   ~Elements();
   Elements(const Elements&) = delete;
   Elements& operator=(const Elements&) = delete;
@@ -57,11 +56,11 @@ class KIVDOCK_EXPORT Elements {
   Image& imgDown(std::int16_t k);
   kiv::Line& lineSplit(std::int16_t k);
   // The single elements.
-  Image& imgHand() { return *hand_; }
-  kiv::Line& Line1() { return *line1_; }
-  kiv::Line& Line2() { return *line2_; }
-  VScrollBar& VScroll() { return *scroll_; }
-  Surface& surface() { return *surface_; }
+  Image& imgHand();
+  kiv::Line& Line1();
+  kiv::Line& Line2();
+  VScrollBar& VScroll();
+  Surface& surface();
 
   // The highest element index in use (picDockBar), 0 with none.
   std::int16_t UBound() const;
@@ -71,37 +70,19 @@ class KIVDOCK_EXPORT Elements {
   // Every element that exists, templates included, containers before their contents.
   void forEach(const std::function<void(Element&)>& visit) const;
 
-  void setObserver(ElementObserver* observer) { observer_ = observer; }
-  ElementObserver* observer() const { return observer_; }
+  void setObserver(ElementObserver* observer);
+  ElementObserver* observer() const;
   // The platform that owns the windows of these elements.
-  const std::shared_ptr<Platform>& elementPlatform() const { return platform_; }
+  const std::shared_ptr<Platform>& elementPlatform() const;
   // The window of the nearest picture box or surface that contains an element.
   Hwnd containerWindow(const Element& element) const;
 
+  // The library's side of the elements.
+  detail::ElementsState& state() { return *state_; }
+  const detail::ElementsState& state() const { return *state_; }
+
  private:
-  friend class Element;
-  friend class VScrollBar;
-  friend class detail::DockCore;
-  static constexpr int kArrays = 13;
-
-  KIVDOCK_NO_EXPORT explicit Elements(detail::ElementHost* host);  // the dock creates them
-  Element& at(ElementArray array, std::int16_t k) const;
-  // Creates element k of an array as a hidden copy of its template, in the template's container.
-  Element& create(ElementArray array, std::int16_t k);
-  void destroy(ElementArray array, std::int16_t k);
-  void adopt(Element& element, ElementArray array, std::int16_t k);
-  void setupTemplates();
-  static int slot(ElementArray array);
-
-  detail::ElementHost* host_;
-  std::shared_ptr<Platform> platform_;  // the platform the element windows belong to
-  ElementObserver* observer_ = nullptr;
-  std::uint64_t zCounter_ = 0;
-  std::unique_ptr<Surface> surface_;
-  std::unique_ptr<VScrollBar> scroll_;
-  std::unique_ptr<kiv::Line> line1_, line2_;
-  std::unique_ptr<Image> hand_;
-  std::array<std::vector<std::unique_ptr<Element>>, kArrays> arrays_;
+  std::unique_ptr<detail::ElementsState> state_;
 };
 
 }  // namespace kiv

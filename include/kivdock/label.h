@@ -25,7 +25,6 @@ class KIVDOCK_EXPORT Label : public Element {
   void setAlignment(std::int32_t a);
 
  private:
-  friend class Elements;
   Label(const Label& other) = default;
   std::unique_ptr<Element> clone() const override;
   void fitText();

@@ -57,6 +57,8 @@ class KIVDOCK_EXPORT PictureBox : public Element {
   std::int32_t BackColor() const { return backColor_; }
   void setBackColor(std::int32_t color);  // clears the drawing to the new colour
   Hwnd hWnd() const { return hWnd_; }
+  // The library's side: the window the dock's elements created for this one.
+  void setWindow(const detail::ElementsKey&, Hwnd window) { hWnd_ = window; }
   float ScaleWidth() const { return Width(); }
   float ScaleHeight() const { return Height(); }
   const Font& font() const { return font_; }
@@ -78,7 +80,6 @@ class KIVDOCK_EXPORT PictureBox : public Element {
   PictureBox(const PictureBox& other);
   std::unique_ptr<Element> clone() const override;
   void containerChanged() override;
-  friend class Elements;
   void fitDrawing();
   void drawingChanged();
 

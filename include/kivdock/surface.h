@@ -17,11 +17,12 @@ class KIVDOCK_EXPORT Surface : public Element {
   std::int32_t BackColor() const { return backColor_; }
   void setBackColor(std::int32_t color);
   Hwnd hWnd() const { return hWnd_; }
+  // The library's side: the window the dock's elements created for this one.
+  void setWindow(const detail::ElementsKey&, Hwnd window) { hWnd_ = window; }
 
  private:
   Surface(const Surface& other) = default;
   std::unique_ptr<Element> clone() const override;
-  friend class Elements;
 
   std::int32_t backColor_ = 0;
   Hwnd hWnd_ = 0;

@@ -2,43 +2,41 @@
 // a wanted order with or without sorting by alignment group.
 #include <algorithm>
 
+#include "collection/bar_collection.h"
 #include "collection/order_rules.h"
-#include "dock/dock_access.h"
-#include "kivdock/bars.h"
+#include "model/dock_calls.h"
 #include "platform/errors.h"
 #include "platform/failure.h"
 
-namespace kiv {
+namespace kiv::detail {
 
-using detail::ignoreFailure;
-
-std::int32_t clsBars::orderAt(std::int32_t pos) const {
-  if (pos < 1 || pos >= static_cast<std::int32_t>(mOrder.size())) throw detail::errors::badIndex();
+std::int32_t BarCollection::orderAt(std::int32_t pos) const {
+  if (pos < 1 || pos >= static_cast<std::int32_t>(mOrder.size())) throw errors::badIndex();
   return mOrder[static_cast<std::size_t>(pos)];
 }
 
-void clsBars::setOrderAt(std::int32_t pos, std::int32_t index) {
-  if (pos < 1 || pos >= static_cast<std::int32_t>(mOrder.size())) throw detail::errors::badIndex();
+void BarCollection::setOrderAt(std::int32_t pos, std::int32_t index) {
+  if (pos < 1 || pos >= static_cast<std::int32_t>(mOrder.size())) throw errors::badIndex();
   mOrder[static_cast<std::size_t>(pos)] = index;
   positionOf_.clear();  // rebuilt on the next lookup
   orderChanged();
 }
 
-void clsBars::resizeOrder(std::int32_t count) {
+void BarCollection::resizeOrder(std::int32_t count) {
   mOrder.resize(static_cast<std::size_t>(count) + 1, 0);
   positionOf_.clear();
   orderChanged();
 }
 
-std::vector<std::int32_t> clsBars::orderSnapshot() const {
+std::vector<std::int32_t> BarCollection::orderSnapshot() const {
   std::vector<std::int32_t> order(mOrder.begin() + 1, mOrder.end());
   order.resize(static_cast<std::size_t>(Count()), 0);
   return order;
 }
 
-std::int32_t clsBars::fOrderByIndex(std::int32_t Index) {
+std::int32_t BarCollection::fOrderByIndex(std::int32_t Index) {
   std::int32_t position = 0;
-  detail::trapAndReport("fOrderByIndex", [&] {
+  trapAndReport("fOrderByIndex", [&] {
     if (Index == 0) {
       position = 1;
       return;
@@ -58,9 +56,9 @@ std::int32_t clsBars::fOrderByIndex(std::int32_t Index) {
 }
 
 // Moves a bar to a position; the bars in between shift by one place.
-void clsBars::fInsert(std::int32_t Index, std::int32_t OrderPos) {
-  detail::trapAndReport("KivDock.fInsert", [&] {
-    settlePendingRestack();
+void BarCollection::fInsert(std::int32_t Index, std::int32_t OrderPos) {
+  trapAndReport("KivDock.fInsert", [&] {
+    settleRestack(broker_);
     const std::int32_t c = fOrderByIndex(Index);
     if (c >= OrderPos) {
       for (std::int32_t p = c; p >= OrderPos + 1; --p) setOrderAt(p, orderAt(p - 1));
@@ -71,7 +69,7 @@ void clsBars::fInsert(std::int32_t Index, std::int32_t OrderPos) {
   });
 }
 
-void clsBars::fMoveAfter(std::int32_t Index, std::int32_t AfterIndex) {
+void BarCollection::fMoveAfter(std::int32_t Index, std::int32_t AfterIndex) {
   std::int32_t t = 1;
   ignoreFailure([&] { t = AfterIndex != 0 ? fOrderByIndex(AfterIndex) : 1; });
   if (t < Count()) ++t;
@@ -79,7 +77,7 @@ void clsBars::fMoveAfter(std::int32_t Index, std::int32_t AfterIndex) {
 }
 
 // The alignment of the bar at every order position, empty where none stands.
-std::vector<std::optional<std::int32_t>> clsBars::alignsInOrder() {
+std::vector<std::optional<std::int32_t>> BarCollection::alignsInOrder() {
   std::vector<std::optional<std::int32_t>> aligns(static_cast<std::size_t>(Count()));
   for (std::size_t p = 0; p < aligns.size(); ++p) {
     if (auto b = ItemByOrder(static_cast<std::int32_t>(p) + 1)) aligns[p] = b->AlignBar();
@@ -87,10 +85,9 @@ std::vector<std::optional<std::int32_t>> clsBars::alignsInOrder() {
   return aligns;
 }
 
-void clsBars::applyMove(std::int32_t Index, const order::MoveStep& step) {
+void BarCollection::applyMove(std::int32_t Index, const order::MoveStep& step) {
   if (step.newAlign != 0) {
-    ignoreFailure(
-        [&] { detail::must(Item(Index)).setAlignBar(static_cast<eAlignBar>(step.newAlign)); });
+    ignoreFailure([&] { must(Item(Index)).setAlignBar(static_cast<eAlignBar>(step.newAlign)); });
     return;
   }
   if (step.swapAt < 1) return;
@@ -101,25 +98,25 @@ void clsBars::applyMove(std::int32_t Index, const order::MoveStep& step) {
   });
 }
 
-void clsBars::fMoveUp(std::int32_t Index) {
-  settlePendingRestack();
+void BarCollection::fMoveUp(std::int32_t Index) {
+  settleRestack(broker_);
   std::int32_t p = 0, a = 0;
   ignoreFailure([&] { p = fOrderByIndex(Index); });
-  ignoreFailure([&] { a = detail::must(Item(Index)).AlignBar(); });
+  ignoreFailure([&] { a = must(Item(Index)).AlignBar(); });
   applyMove(Index, order::moveUpStep(alignsInOrder(), p, a));
 }
 
-void clsBars::fMoveDown(std::int32_t Index) {
-  settlePendingRestack();
+void BarCollection::fMoveDown(std::int32_t Index) {
+  settleRestack(broker_);
   std::int32_t p = 0, a = 0;
   ignoreFailure([&] { p = fOrderByIndex(Index); });
-  ignoreFailure([&] { a = detail::must(Item(Index)).AlignBar(); });
+  ignoreFailure([&] { a = must(Item(Index)).AlignBar(); });
   applyMove(Index, order::moveDownStep(alignsInOrder(), p, a));
 }
 
 // wanted[p - 1] is the position the bar now at position p should take (see order_rules.h).
-bool clsBars::fSetOrder(const std::vector<std::int32_t>& wanted, bool grouped) {
-  settlePendingRestack();
+bool BarCollection::fSetOrder(const std::vector<std::int32_t>& wanted, bool grouped) {
+  settleRestack(broker_);
   const std::vector<std::int32_t> current = orderSnapshot();
   std::vector<std::int32_t> next;
   if (!grouped) {
@@ -134,7 +131,7 @@ bool clsBars::fSetOrder(const std::vector<std::int32_t>& wanted, bool grouped) {
     }
     order::Reordering result = order::groupedOrder(current, wanted, facts);
     for (std::int32_t k : result.sentRight) {
-      ignoreFailure([&] { detail::must(Item(k)).setAlignBar(eAlignRight); });
+      ignoreFailure([&] { must(Item(k)).setAlignBar(eAlignRight); });
     }
     next = std::move(result.order);
   }
@@ -145,20 +142,20 @@ bool clsBars::fSetOrder(const std::vector<std::int32_t>& wanted, bool grouped) {
   return true;
 }
 
-bool clsBars::fReapplyOrder(bool grouped) {
+bool BarCollection::fReapplyOrder(bool grouped) {
   std::vector<std::int32_t> keep(static_cast<std::size_t>(Count()));
   for (std::size_t p = 0; p < keep.size(); ++p) keep[p] = static_cast<std::int32_t>(p) + 1;
   return fSetOrder(keep, grouped);
 }
 
-bool clsBars::fSetOrderDefault() {
+bool BarCollection::fSetOrderDefault() {
   bool done = false;
-  detail::trapAndReport("fSetOrderDefault", [&] {
-    settlePendingRestack();
+  trapAndReport("fSetOrderDefault", [&] {
+    settleRestack(broker_);
     for (std::int32_t p = 1; p <= Count(); ++p) setOrderAt(p, p);
     done = true;
   });
   return done;
 }
 
-}  // namespace kiv
+}  // namespace kiv::detail

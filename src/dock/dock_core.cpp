@@ -1,5 +1,6 @@
 #include "dock/dock_core.h"
 #include "model/broker_state.h"
+#include "platform/elements_state.h"
 
 #if defined(__linux__)
 #include <pthread.h>
@@ -64,10 +65,12 @@ std::uintptr_t stackFloor(std::uintptr_t here) {
 
 DockCore& coreOf(KivDock& dock) { return dock.core(); }
 
+LayoutingHost& layoutingHostOf(KivDock& dock) { return dock.core(); }
+
 // Initialisation: the broker first, then the collection, which gets the broker.
 DockCore::DockCore(KivDock& owner) : owner_(owner) {
   mDoLoadSettings = true;
-  elements_.reset(new Elements(this));
+  elements_ = std::make_unique<Elements>(ElementsKey{}, this);
   // A dock the host never sizes starts at the smallest width the resize event keeps.
   width_ = std::max(static_cast<std::int32_t>(elements_->surface().Width()), 500);
   ignoreFailure([&] {
@@ -78,8 +81,8 @@ DockCore::DockCore(KivDock& owner) : owner_(owner) {
         dock = std::shared_ptr<KivDock>(std::shared_ptr<KivDock>(), &owner_);
     };
   });
-  ignoreFailure([&] { bars_.reset(new clsBars()); });
-  ignoreFailure([&] { bars_->fSetEvents(mEvents); });
+  ignoreFailure([&] { bars_.reset(std::make_unique<clsBars>(BarsKey{})); });
+  ignoreFailure([&] { bars_->setBroker(mEvents); });
   elements_->surface().setWidth(static_cast<float>(width_));
   elements_->surface().setHeight(static_cast<float>(height_));
 }
@@ -111,6 +114,11 @@ DockCore::Scope::~Scope() {
     core_.nestedAutoSizes_ = 0;
     core_.settlePendingRestack();
   }
+}
+
+void DockCore::runCall(void (*work)(void* context), void* context) {
+  Scope scope(*this);
+  work(context);
 }
 
 void DockCore::requestRestack() {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "collection/bar_collection.h"
 #include "kivdock/bar.h"
 #include "kivdock/bars.h"
 #include "kivdock/broker.h"
@@ -15,13 +16,15 @@
 #include "kivdock/elements.h"
 #include "kivdock/events.h"
 #include "kivdock/shared_services.h"
+#include "model/bar_state.h"
+#include "model/layouting_host.h"
 #include "platform/element_host.h"
 #include "platform/errors.h"
 #include "platform/failure.h"
 
 namespace kiv::detail {
 
-class DockCore : public ElementHost {
+class DockCore final : public ElementHost, public LayoutingHost {
  public:
   explicit DockCore(KivDock& owner);
   ~DockCore() override;
@@ -45,7 +48,7 @@ class DockCore : public ElementHost {
   };
 
   // Public members of the control (dock/dock_members.cpp).
-  clsBars& Bars() { return *bars_; }
+  clsBars& Bars() override { return *bars_; }
   bool AllowScroll() const { return mAllowScroll; }
   void setAllowScroll(bool v);
   bool Show() const { return mShow; }
@@ -55,7 +58,7 @@ class DockCore : public ElementHost {
   const std::string& SettingsSection() const { return settingsSection_; }
   void setSettingsSection(const std::string& section) { settingsSection_ = section; }
   void ShowElement(std::int32_t Index);
-  Hwnd hWndItem(std::int16_t Index);
+  Hwnd hWndItem(std::int16_t Index) override;
   void Save();
   void setEventSink(KivDockEvents* sink) { sink_ = sink; }
   void addEventListener(KivDockEvents* listener);
@@ -66,23 +69,24 @@ class DockCore : public ElementHost {
   Elements& elements() { return *elements_; }
   void terminate();
 
-  // Operations the collection calls (dock/element_sets.cpp).
-  std::shared_ptr<cKivBar> fBarAdd();
-  void fClear();
+  // LayoutingHost: operations the collection calls (dock/element_sets.cpp).
+  std::shared_ptr<cKivBar> fBarAdd() override;
+  void fClear() override;
 
-  // Operations a bar calls with its index (layout/).
-  void fRefreshBar(std::int16_t index);
-  void fArrangeTitle(std::int16_t index);
-  void fBarStateChanged(std::int16_t index, EKivBarStates& oldState);
-  void fBarHeightChanged(std::int16_t index, std::int32_t height);
-  void fSetBarTop(std::int16_t index, std::int32_t& top);
-  void fSetBarLeft(std::int16_t index, std::int32_t& left);
-  void fSetBarWidth(std::int16_t index, std::int32_t& width);
-  std::int32_t fGetBarTop(std::int16_t index);
-  std::int32_t fGetBarWidth(std::int16_t index);
+  // LayoutingHost: operations a bar calls with its index (layout/).
+  void fRefreshBar(std::int16_t index) override;
+  void fArrangeTitle(std::int16_t index) override;
+  void fBarStateChanged(std::int16_t index, EKivBarStates& oldState) override;
+  void fBarHeightChanged(std::int16_t index, std::int32_t height) override;
+  void fSetBarTop(std::int16_t index, std::int32_t& top) override;
+  void fSetBarLeft(std::int16_t index, std::int32_t& left) override;
+  void fSetBarWidth(std::int16_t index, std::int32_t& width) override;
+  std::int32_t fGetBarTop(std::int16_t index) override;
+  std::int32_t fGetBarWidth(std::int16_t index) override;
 
   // Deferred stacking: a restack that waits is done before anything that depends on it.
-  void settlePendingRestack();
+  void settlePendingRestack() override;
+  void runCall(void (*work)(void* context), void* context) override;
 
   // ElementHost: user input from the elements (interaction/element_input.cpp).
   void elementClick(Element& element) override;
@@ -150,11 +154,19 @@ class DockCore : public ElementHost {
   std::shared_ptr<cKivBar> bar(std::int32_t index);
   // The bar at an order position; KivError 91 when there is none.
   std::shared_ptr<cKivBar> barAtOrder(std::int32_t position);
+  // An object that must be there (KivError 91 otherwise); a bar as the library made it.
+  static LibraryBar& must(const std::shared_ptr<cKivBar>& bar) {
+    return libraryBar(detail::must(bar));
+  }
+  template <class T>
+  static T& must(const std::shared_ptr<T>& p) {
+    return detail::must(p);
+  }
 
   KivDock& owner_;
   std::unique_ptr<Elements> elements_;
   std::shared_ptr<clsEvents> mEvents;
-  std::unique_ptr<clsBars> bars_;
+  BarsHandle bars_;
   bool mAllowScroll = false;
   bool mDoLoadSettings = true;
   std::string settingsSection_ = "DockBar";

@@ -112,7 +112,7 @@ void DockCore::terminate() {
     if (mEvents) mEvents->state().evGetDockBar = nullptr;
     mEvents.reset();
   });
-  ignoreFailure([&] { bars_->fSetEvents(nullptr); });
+  ignoreFailure([&] { bars_->setBroker(nullptr); });
   ignoreFailure([&] { bars_->Clear(); });
   ignoreFailure([&] { bars_.reset(); });
 }

@@ -1,5 +1,7 @@
 // Each bar's set of elements: created with the bar, unloaded all together.
 #include "dock/dock_core.h"
+#include "model/bar_state.h"
+#include "platform/elements_state.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
 
@@ -8,20 +10,19 @@ namespace kiv::detail {
 std::shared_ptr<cKivBar> DockCore::fBarAdd() {
   std::shared_ptr<cKivBar> made;
   trapAndReport("fBarAdd", [&] {
-    made.reset(new cKivBar());
-    made->fSetEvents(mEvents);
+    made = makeBar(mEvents);
     Elements& el = *elements_;
     const std::int16_t k = toInteger(std::int64_t{el.UBound()} + 1);
-    auto& body = el.create(ElementArray::picDockBar, k);
-    auto& title = el.create(ElementArray::picTitel, k);
+    auto& body = createElement(el, ElementArray::picDockBar, k);
+    auto& title = createElement(el, ElementArray::picTitel, k);
     title.setContainer(&body);
     for (ElementArray caption : {ElementArray::lblTitel, ElementArray::lblTitelRight}) {
-      auto& label = el.create(caption, k);
+      auto& label = createElement(el, caption, k);
       label.setContainer(&title);
       label.setVisible(true);
     }
     auto button = [&](ElementArray array) {
-      auto& img = el.create(array, k);
+      auto& img = createElement(el, array, k);
       img.setContainer(&title);
       img.setMousePointer(kPointerCustom);
       img.setMouseIcon(el.imgHand().Picture());
@@ -29,15 +30,15 @@ std::shared_ptr<cKivBar> DockCore::fBarAdd() {
     button(ElementArray::imgClose);
     button(ElementArray::imgCollapse);
     button(ElementArray::imgExpand);
-    el.create(ElementArray::imgIcon, k).setContainer(&title);
+    createElement(el, ElementArray::imgIcon, k).setContainer(&title);
     button(ElementArray::imgOpt);
     button(ElementArray::imgUp);
     button(ElementArray::imgDown);
-    auto& split = el.create(ElementArray::picSplit, k);
+    auto& split = createElement(el, ElementArray::picSplit, k);
     split.setContainer(&body);
     split.setMousePointer(kPointerSizeNS);
     split.setVisible(true);
-    auto& line = el.create(ElementArray::lineSplit, k);
+    auto& line = createElement(el, ElementArray::lineSplit, k);
     line.setContainer(&split);
     line.setVisible(true);
     title.setVisible(true);
@@ -55,7 +56,7 @@ void DockCore::fClear() {
             ElementArray::imgOpt, ElementArray::imgUp, ElementArray::imgDown,
             ElementArray::lblTitel, ElementArray::lblTitelRight, ElementArray::picTitel,
             ElementArray::picDockBar}) {
-        el.destroy(array, k);
+        destroyElement(el, array, k);
       }
     }
   });

@@ -3,6 +3,7 @@
 #include "kivdock/builtin_pictures.h"
 #include "kivdock/elements.h"
 #include "kivdock/platform.h"
+#include "platform/elements_state.h"
 
 namespace kiv {
 
@@ -26,19 +27,21 @@ void place(Element& e, float left, float top, float width, float height) {
 }
 }  // namespace
 
-void Elements::setupTemplates() {
-  auto makeTemplate = [this](ElementArray array, std::unique_ptr<Element> e,
-                             Element* container) -> Element& {
+void detail::setupTemplates(Elements& elements) {
+  ElementsState& st = elements.state();
+  const ElementsKey key;
+  auto makeTemplate = [&](ElementArray array, std::unique_ptr<Element> e,
+                          Element* container) -> Element& {
     Element& ref = *e;
-    adopt(ref, array, 0);
-    ref.visible_ = false;
-    ref.container_ = container;
-    arrays_[slot(array)].push_back(std::move(e));
+    ref.adopt(key, elements, array, 0);
+    ref.hide(key);
+    ref.placeIn(key, container);
+    st.arrays_[arraySlot(array)].push_back(std::move(e));
     return ref;
   };
 
   auto& dockBar = static_cast<PictureBox&>(
-      makeTemplate(ElementArray::picDockBar, std::make_unique<PictureBox>(), surface_.get()));
+      makeTemplate(ElementArray::picDockBar, std::make_unique<PictureBox>(), st.surface_.get()));
   place(dockBar, 810, 930, 4185, 2655);
   dockBar.setBackColor(rgb(224, 224, 224));
 
@@ -51,8 +54,8 @@ void Elements::setupTemplates() {
 
   auto label = [&](ElementArray array, float left, std::int32_t alignment) {
     auto& l = static_cast<Label&>(makeTemplate(array, std::make_unique<Label>(), &titel));
-    l.font_ = titleFont();
-    l.alignment_ = alignment;
+    l.setFont(titleFont());
+    l.setAlignment(alignment);
     place(l, left, 15, 555, 225);
   };
   label(ElementArray::lblTitel, 360, Label::kAlignLeft);
@@ -91,13 +94,13 @@ void Elements::setupTemplates() {
   splitLine.setBorderColor(rgb(200, 200, 200));
 
   auto single = [&](auto made, ElementArray array) {
-    adopt(*made, array, 0);
-    made->visible_ = false;
-    made->container_ = surface_.get();
+    made->adopt(key, elements, array, 0);
+    made->hide(key);
+    made->placeIn(key, st.surface_.get());
     return made;
   };
-  scroll_ = single(std::make_unique<VScrollBar>(), ElementArray::VScroll);
-  place(*scroll_, 7290, 0, 255, 5115);
+  st.scroll_ = single(std::make_unique<VScrollBar>(), ElementArray::VScroll);
+  place(*st.scroll_, 7290, 0, 255, 5115);
   auto line = [&](ElementArray array, float x, float y1, float y2, std::int32_t colour) {
     auto l = single(std::make_unique<kiv::Line>(), array);
     l->setX1(x);
@@ -107,11 +110,11 @@ void Elements::setupTemplates() {
     l->setBorderColor(colour);
     return l;
   };
-  line1_ = line(ElementArray::Line1, 120, 660, 2400, rgb(192, 192, 192));
-  line2_ = line(ElementArray::Line2, 225, 60, 1800, rgb(128, 128, 128));
-  hand_ = single(std::make_unique<Image>(), ElementArray::imgHand);
-  place(*hand_, 4950, 4500, 480, 480);
-  hand_->setPicture(builtinPicture(BuiltinPicture::Hand));
+  st.line1_ = line(ElementArray::Line1, 120, 660, 2400, rgb(192, 192, 192));
+  st.line2_ = line(ElementArray::Line2, 225, 60, 1800, rgb(128, 128, 128));
+  st.hand_ = single(std::make_unique<Image>(), ElementArray::imgHand);
+  place(*st.hand_, 4950, 4500, 480, 480);
+  st.hand_->setPicture(builtinPicture(BuiltinPicture::Hand));
 }
 
 }  // namespace kiv

@@ -1,6 +1,7 @@
 // Inside a bar's body box: the splitter strip at the bottom and the hosted control below the
 // title line, after which the host hears CtlResize.
 #include "dock/dock_core.h"
+#include "model/bar_state.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
 
@@ -45,9 +46,9 @@ void DockCore::pPlaceControl(std::int16_t index) {
   const std::shared_ptr<HostedControl> control = b ? b->Control() : nullptr;
   if (!control) return;
   settlePendingRestack();  // the host's control sees the bars where they are
-  titleH = b->fTitleHeight();
+  titleH = b->state().fTitleHeight_;
   ignoreFailure([&] {
-    control->Move(0, toLong(std::int64_t{b->fTopBar()} + titleH),
+    control->Move(0, toLong(std::int64_t{b->state().fTopBar_} + titleH),
                   static_cast<double>(el.picDockBar(index).Width()) - right);
   });
   if (b->State() == eBarExpanded) {

@@ -6,6 +6,7 @@
 
 #include "dock/dock_core.h"
 #include "layout/engine.h"
+#include "model/bar_state.h"
 #include "model/broker_state.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
@@ -98,8 +99,8 @@ std::int32_t DockCore::pResizeHeight() {
         fSetBarTop(toInteger(b->Index()), top);
       });
     }
-    if (s.canMoveUp) b->fCanMoveUp = *s.canMoveUp;
-    if (s.canMoveDown) b->fCanMoveDown = *s.canMoveDown;
+    if (s.canMoveUp) libraryBar(*b).fCanMoveUp = *s.canMoveUp;
+    if (s.canMoveDown) libraryBar(*b).fCanMoveDown = *s.canMoveDown;
   }
   return bottom;
 }

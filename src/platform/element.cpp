@@ -2,6 +2,7 @@
 
 #include "kivdock/elements.h"
 #include "platform/element_host.h"
+#include "platform/elements_state.h"
 #include "platform/errors.h"
 
 namespace kiv {
@@ -21,7 +22,7 @@ Element::Element(const Element& other)
       toolTipText_(other.toolTipText_) {}
 
 void Element::changed(ElementProperty what) {
-  if (owner_ && owner_->observer_) owner_->observer_->elementChanged(*this, what);
+  if (owner_ && owner_->state().observer_) owner_->state().observer_->elementChanged(*this, what);
 }
 
 float Element::Top() const { return top_; }
@@ -88,7 +89,15 @@ void Element::setToolTipText(const std::string& v) {
 }
 
 void Element::raiseZ() {
-  if (owner_) zRank_ = ++owner_->zCounter_;
+  if (owner_) zRank_ = ++owner_->state().zCounter_;
+}
+
+void Element::adopt(const detail::ElementsKey&, Elements& owner, ElementArray array,
+                    std::int16_t k) {
+  owner_ = &owner;
+  array_ = array;
+  index_ = k;
+  raiseZ();
 }
 
 float Element::AbsoluteLeft() const {
@@ -113,23 +122,26 @@ bool Element::VisibleOnScreen() const {
 // Input goes to the dock; nothing of the element is touched afterwards, since the dock's
 // handlers may destroy it.
 void Element::Click() {
-  if (owner_ && owner_->host_) owner_->host_->elementClick(*this);
+  if (owner_ && owner_->state().host_) owner_->state().host_->elementClick(*this);
 }
 
 void Element::MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y) {
-  if (owner_ && owner_->host_) owner_->host_->elementMouseDown(*this, Button, Shift, X, Y);
+  if (owner_ && owner_->state().host_)
+    owner_->state().host_->elementMouseDown(*this, Button, Shift, X, Y);
 }
 
 void Element::MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) {
-  if (owner_ && owner_->host_) owner_->host_->elementMouseMove(*this, Button, Shift, X, Y);
+  if (owner_ && owner_->state().host_)
+    owner_->state().host_->elementMouseMove(*this, Button, Shift, X, Y);
 }
 
 void Element::MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) {
-  if (owner_ && owner_->host_) owner_->host_->elementMouseUp(*this, Button, Shift, X, Y);
+  if (owner_ && owner_->state().host_)
+    owner_->state().host_->elementMouseUp(*this, Button, Shift, X, Y);
 }
 
 void Element::DragDrop(float X, float Y) {
-  if (owner_ && owner_->host_) owner_->host_->elementDragDrop(*this, X, Y);
+  if (owner_ && owner_->state().host_) owner_->state().host_->elementDragDrop(*this, X, Y);
 }
 
 }  // namespace kiv

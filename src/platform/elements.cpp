@@ -1,6 +1,7 @@
 #include "kivdock/elements.h"
 
 #include "kivdock/platform.h"
+#include "platform/elements_state.h"
 #include "platform/errors.h"
 
 namespace kiv {
@@ -18,27 +19,41 @@ constexpr ElementArray kArrayOrder[] = {
 
 ElementObserver::~ElementObserver() = default;
 
-Elements::Elements(detail::ElementHost* host) : host_(host), platform_(platform()) {
-  surface_.reset(new Surface());
-  adopt(*surface_, ElementArray::Surface, 0);
-  if (platform_) surface_->hWnd_ = platform_->CreateElementWindow(0);
-  setupTemplates();
+Elements::Elements(const detail::ElementsKey& key, detail::ElementHost* host)
+    : state_(std::make_unique<detail::ElementsState>()) {
+  detail::ElementsState& s = *state_;
+  s.host_ = host;
+  s.platform_ = platform();
+  s.surface_ = std::make_unique<Surface>();
+  s.surface_->adopt(key, *this, ElementArray::Surface, 0);
+  if (s.platform_) s.surface_->setWindow(key, s.platform_->CreateElementWindow(0));
+  detail::setupTemplates(*this);
 }
 
 Elements::~Elements() {
   // Contents before their containers, highest index first; the single elements last.
+  detail::ElementsState& s = *state_;
   for (ElementArray a : kArrayOrder) {
-    auto& vec = arrays_[slot(a)];
+    auto& vec = s.arrays_[detail::arraySlot(a)];
     while (!vec.empty()) vec.pop_back();
   }
-  hand_.reset();
-  line1_.reset();
-  line2_.reset();
-  scroll_.reset();
-  surface_.reset();
+  s.hand_.reset();
+  s.line1_.reset();
+  s.line2_.reset();
+  s.scroll_.reset();
+  s.surface_.reset();
 }
 
-int Elements::slot(ElementArray array) {
+Image& Elements::imgHand() { return *state_->hand_; }
+kiv::Line& Elements::Line1() { return *state_->line1_; }
+kiv::Line& Elements::Line2() { return *state_->line2_; }
+VScrollBar& Elements::VScroll() { return *state_->scroll_; }
+Surface& Elements::surface() { return *state_->surface_; }
+void Elements::setObserver(ElementObserver* observer) { state_->observer_ = observer; }
+ElementObserver* Elements::observer() const { return state_->observer_; }
+const std::shared_ptr<Platform>& Elements::elementPlatform() const { return state_->platform_; }
+
+int detail::arraySlot(ElementArray array) {
   switch (array) {
     case ElementArray::picDockBar:
       return 0;
@@ -71,41 +86,38 @@ int Elements::slot(ElementArray array) {
   }
 }
 
-void Elements::adopt(Element& element, ElementArray array, std::int16_t k) {
-  element.owner_ = this;
-  element.array_ = array;
-  element.index_ = k;
-  element.raiseZ();
-}
-
 Element* Elements::find(ElementArray array, std::int16_t k) const {
+  const detail::ElementsState& st = *state_;
   switch (array) {
     case ElementArray::Surface:
-      return surface_.get();
+      return st.surface_.get();
     case ElementArray::VScroll:
-      return scroll_.get();
+      return st.scroll_.get();
     case ElementArray::Line1:
-      return line1_.get();
+      return st.line1_.get();
     case ElementArray::Line2:
-      return line2_.get();
+      return st.line2_.get();
     case ElementArray::imgHand:
-      return hand_.get();
+      return st.hand_.get();
     default:
       break;
   }
-  const int s = slot(array);
+  const int s = detail::arraySlot(array);
   if (s < 0 || k < 0) return nullptr;
-  const auto& vec = arrays_[s];
+  const auto& vec = st.arrays_[s];
   return k < static_cast<std::int32_t>(vec.size()) ? vec[k].get() : nullptr;
 }
 
-Element& Elements::at(ElementArray array, std::int16_t k) const {
-  if (Element* e = find(array, k)) return *e;
+namespace {
+Element& at(const Elements& elements, ElementArray array, std::int16_t k) {
+  if (Element* e = elements.find(array, k)) return *e;
   throw detail::errors::missingElement(k);
 }
+}  // namespace
 
 std::int16_t Elements::UBound() const {
-  return static_cast<std::int16_t>(arrays_[slot(ElementArray::picDockBar)].size() - 1);
+  return static_cast<std::int16_t>(
+      state_->arrays_[detail::arraySlot(ElementArray::picDockBar)].size() - 1);
 }
 
 Hwnd Elements::containerWindow(const Element& element) const {
@@ -116,43 +128,46 @@ Hwnd Elements::containerWindow(const Element& element) const {
   return 0;
 }
 
-Element& Elements::create(ElementArray array, std::int16_t k) {
-  const int s = slot(array);
-  if (s < 0 || k <= 0) throw detail::errors::invalidCall();
-  auto& vec = arrays_[s];
-  if (vec.empty() || !vec[0]) throw detail::errors::missingElement(0);
-  if (k < static_cast<std::int32_t>(vec.size()) && vec[k]) throw detail::errors::alreadyLoaded();
-  std::unique_ptr<Element> made = vec[0]->clone();
+Element& detail::createElement(Elements& elements, ElementArray array, std::int16_t k) {
+  ElementsState& st = elements.state();
+  const int s = arraySlot(array);
+  if (s < 0 || k <= 0) throw errors::invalidCall();
+  auto& vec = st.arrays_[s];
+  if (vec.empty() || !vec[0]) throw errors::missingElement(0);
+  if (k < static_cast<std::int32_t>(vec.size()) && vec[k]) throw errors::alreadyLoaded();
+  const ElementsKey key;
+  std::unique_ptr<Element> made = vec[0]->copy(key);
   Element& element = *made;
   if (static_cast<std::int32_t>(vec.size()) <= k) vec.resize(static_cast<std::size_t>(k) + 1);
   vec[k] = std::move(made);
-  adopt(element, array, k);
-  element.visible_ = false;
-  if (element.Kind() == ElementKind::PictureBox && platform_) {
-    static_cast<PictureBox&>(element).hWnd_ =
-        platform_->CreateElementWindow(containerWindow(element));
+  element.adopt(key, elements, array, k);
+  element.hide(key);
+  if (element.Kind() == ElementKind::PictureBox && st.platform_) {
+    static_cast<PictureBox&>(element).setWindow(
+        key, st.platform_->CreateElementWindow(elements.containerWindow(element)));
   }
-  if (observer_) observer_->elementCreated(element);
+  if (st.observer_) st.observer_->elementCreated(element);
   return element;
 }
 
-void Elements::destroy(ElementArray array, std::int16_t k) {
-  const int s = slot(array);
-  if (s < 0 || k <= 0) throw detail::errors::missingElement(k);
-  auto& vec = arrays_[s];
-  if (k >= static_cast<std::int32_t>(vec.size()) || !vec[k])
-    throw detail::errors::missingElement(k);
-  if (observer_) observer_->elementDestroyed(*vec[k]);
-  if (platform_) platform_->ForgetDragSource(*vec[k]);
+void detail::destroyElement(Elements& elements, ElementArray array, std::int16_t k) {
+  ElementsState& st = elements.state();
+  const int s = arraySlot(array);
+  if (s < 0 || k <= 0) throw errors::missingElement(k);
+  auto& vec = st.arrays_[s];
+  if (k >= static_cast<std::int32_t>(vec.size()) || !vec[k]) throw errors::missingElement(k);
+  if (st.observer_) st.observer_->elementDestroyed(*vec[k]);
+  if (st.platform_) st.platform_->ForgetDragSource(*vec[k]);
   vec[k].reset();
   while (vec.size() > 1 && !vec.back()) vec.pop_back();
 }
 
 void Elements::forEach(const std::function<void(Element&)>& visit) const {
-  visit(*surface_);
+  const detail::ElementsState& st = *state_;
+  visit(*st.surface_);
   for (Element* single :
-       {static_cast<Element*>(scroll_.get()), static_cast<Element*>(line1_.get()),
-        static_cast<Element*>(line2_.get()), static_cast<Element*>(hand_.get())}) {
+       {static_cast<Element*>(st.scroll_.get()), static_cast<Element*>(st.line1_.get()),
+        static_cast<Element*>(st.line2_.get()), static_cast<Element*>(st.hand_.get())}) {
     if (single) visit(*single);
   }
   constexpr ElementArray kContainersFirst[] = {
@@ -162,14 +177,16 @@ void Elements::forEach(const std::function<void(Element&)>& visit) const {
       ElementArray::imgIcon,    ElementArray::imgOpt,      ElementArray::imgUp,
       ElementArray::imgDown};
   for (ElementArray a : kContainersFirst) {
-    for (const auto& e : arrays_[slot(a)]) {
+    for (const auto& e : st.arrays_[detail::arraySlot(a)]) {
       if (e) visit(*e);
     }
   }
 }
 
-#define KIV_ELEMENT_ACCESSOR(Type, name) \
-  Type& Elements::name(std::int16_t k) { return static_cast<Type&>(at(ElementArray::name, k)); }
+#define KIV_ELEMENT_ACCESSOR(Type, name)                         \
+  Type& Elements::name(std::int16_t k) {                         \
+    return static_cast<Type&>(at(*this, ElementArray::name, k)); \
+  }
 KIV_ELEMENT_ACCESSOR(PictureBox, picDockBar)
 KIV_ELEMENT_ACCESSOR(PictureBox, picTitel)
 KIV_ELEMENT_ACCESSOR(PictureBox, picSplit)

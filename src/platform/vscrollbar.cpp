@@ -4,6 +4,7 @@
 
 #include "kivdock/elements.h"
 #include "platform/element_host.h"
+#include "platform/elements_state.h"
 #include "platform/errors.h"
 
 namespace kiv {
@@ -20,7 +21,7 @@ void VScrollBar::setValue(std::int32_t v) {
   value_ = v;
   changed(ElementProperty::ScrollValue);
   // The change event runs at once, before the caller goes on.
-  if (owner() && owner()->host_) owner()->host_->scrollChanged(*this);
+  if (owner() && owner()->state().host_) owner()->state().host_->scrollChanged(*this);
 }
 
 void VScrollBar::setMin(std::int32_t v) {

@@ -4,9 +4,12 @@
 
 #include <memory>
 
-#include "dock/dock_core.h"
 #include "kivdock/broker.h"
+#include "model/bar_state.h"
+#include "model/broker_state.h"
+#include "model/layouting_host.h"
 #include "platform/errors.h"
+#include "platform/whole_number.h"
 
 namespace kiv::detail {
 
@@ -14,9 +17,8 @@ template <class Op>
 auto withDock(const std::shared_ptr<clsEvents>& broker, Op&& op) {
   std::shared_ptr<KivDock> dock = broker ? broker->Dock() : nullptr;
   if (!dock) throw errors::missingObject();
-  DockCore& core = coreOf(*dock);
-  DockCore::Scope scope(core);
-  return op(core);
+  LayoutingHost& host = layoutingHostOf(*dock);
+  return host.call([&] { return op(host); });
 }
 
 // A plain accessor of the dock that runs nothing: no scope of its own, so a recursion bound never
@@ -25,7 +27,7 @@ template <class Op>
 auto readDock(const std::shared_ptr<clsEvents>& broker, Op&& op) {
   std::shared_ptr<KivDock> dock = broker ? broker->Dock() : nullptr;
   if (!dock) throw errors::missingObject();
-  return op(coreOf(*dock));
+  return op(layoutingHostOf(*dock));
 }
 
 // Runs work that calls host code (a hosted control's members) inside one scope on the dock, when a
@@ -35,18 +37,24 @@ template <class Work>
 void withinDockScope(const std::shared_ptr<clsEvents>& broker, Work&& work) {
   std::shared_ptr<KivDock> dock = broker ? broker->Dock() : nullptr;
   if (!dock) {
-    work(static_cast<DockCore*>(nullptr));
+    work(static_cast<LayoutingHost*>(nullptr));
     return;
   }
-  DockCore& core = coreOf(*dock);
-  DockCore::Scope scope(core);
-  work(&core);
+  LayoutingHost& host = layoutingHostOf(*dock);
+  host.call([&] { work(&host); });
 }
 
 // A restack of the bars that waits is done before its inputs change.
-inline void settleRestack(const std::shared_ptr<clsEvents>& broker, bool pending) {
-  if (!pending) return;
-  if (std::shared_ptr<KivDock> dock = broker->Dock()) coreOf(*dock).settlePendingRestack();
+inline void settleRestack(const std::shared_ptr<clsEvents>& broker) {
+  if (!broker || !broker->state().restackPending) return;
+  if (std::shared_ptr<KivDock> dock = broker->Dock()) layoutingHostOf(*dock).settlePendingRestack();
+}
+
+// A bar tells its dock of a change: one dock operation with the bar's index as a 16-bit value.
+template <class Op>
+auto tellDock(const BarState& bar, Op&& op) {
+  return withDock(bar.broker_,
+                  [&](LayoutingHost& dock) { return op(dock, toInteger(bar.Index_)); });
 }
 
 }  // namespace kiv::detail
