@@ -113,6 +113,7 @@ class DockCore : public ElementHost {
   void pPaintAll();
   // layout/heights.cpp, layout/height_triggers.cpp
   void pAutoSize();
+  bool shareNestedHeights();
   void pCalcHeight(std::int16_t index, std::int16_t& neighbour);
   void pSetSplitLimits();
   void pSplitMove(std::int16_t index);
@@ -169,11 +170,7 @@ class DockCore : public ElementHost {
   bool runaway_ = false;
   bool settling_ = false;
   bool savingOnExit_ = false;
-  // Sharings of the height started while another one runs (a "ZAHL_TOP" bar's height written by
-  // the running one). Each runs up to four rounds and each round may start another, so they are
-  // bounded in depth and, per outermost call, in number.
-  int autoSizeNesting_ = 0;
-  int nestedAutoSizes_ = 0;
+  std::int16_t sharedWrite_ = 0;  // the bar getting a height the nested sharings already gave
 };
 
 }  // namespace kiv::detail
