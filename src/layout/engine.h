@@ -75,9 +75,25 @@ SharingEnd shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight);
 
 // The visible position of the bar that takes up a change of the bar at order position p of n:
 // the next one, or the one above for the last and for the last but one before a fixed last bar;
-// if that one cannot be resized, the last resizable visible bar. resizable[j - 1] tells it for
-// visible position j.
-std::int32_t neighbourPosition(std::int32_t p, std::int32_t n, const std::vector<bool>& resizable);
+// if that one cannot be resized, the last resizable one of the visible positions 1 to visible.
+// canResize(j) tells it for visible position j; it is asked only as far as the choice needs.
+template <class CanResize>
+std::int32_t neighbourPosition(std::int32_t p, std::int32_t n, std::int32_t visible,
+                               CanResize&& canResize) {
+  auto resizableAt = [&](std::int32_t j) { return j >= 1 && j <= visible && canResize(j); };
+  std::int32_t t = 0;
+  if (p < n) {
+    t = (p == n - 1 && !resizableAt(p + 1)) ? p - 1 : p + 1;
+  } else {
+    t = p - 1;
+  }
+  if (!resizableAt(t)) {
+    for (std::int32_t j = 1; j <= visible; ++j) {
+      if (canResize(j)) t = j;
+    }
+  }
+  return t;
+}
 // How far a bar may be dragged: both heights less what the lower one keeps. Empty when it does
 // not fit in 32 bits.
 std::optional<std::int32_t> dragLimit(std::int32_t upper, std::int32_t lower, std::int32_t keep);

@@ -150,25 +150,6 @@ SharingEnd shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight) {
   }
 }
 
-std::int32_t neighbourPosition(std::int32_t p, std::int32_t n, const std::vector<bool>& resizable) {
-  auto canResize = [&](std::int32_t j) {
-    return j >= 1 && static_cast<std::size_t>(j) <= resizable.size() &&
-           resizable[static_cast<std::size_t>(j) - 1];
-  };
-  std::int32_t t = 0;
-  if (p < n) {
-    t = (p == n - 1 && !canResize(p + 1)) ? p - 1 : p + 1;
-  } else {
-    t = p - 1;
-  }
-  if (!canResize(t)) {
-    for (std::size_t j = 1; j <= resizable.size(); ++j) {
-      if (resizable[j - 1]) t = static_cast<std::int32_t>(j);
-    }
-  }
-  return t;
-}
-
 std::optional<std::int32_t> dragLimit(std::int32_t upper, std::int32_t lower, std::int32_t keep) {
   const std::int64_t limit = std::int64_t{upper} + lower - keep;
   if (!fits(limit)) return std::nullopt;

@@ -111,11 +111,8 @@ void DockCore::pCalcHeight(std::int16_t index, std::int16_t& neighbour) {
   ignoreFailure([&] { p = bars_->fOrderByIndex(index); });
   const std::int32_t n = bars_->Count();
   auto visibleAt = [&](std::int32_t position) { return bars_->ItemByOrderVisible(position); };
-  std::vector<bool> canResize;
-  for (std::int32_t j = 1, visible = bars_->CountVisible(); j <= visible; ++j) {
-    canResize.push_back(resizable(visibleAt(j)));
-  }
-  const std::int32_t t = layout::neighbourPosition(p, n, canResize);
+  const std::int32_t t = layout::neighbourPosition(
+      p, n, bars_->CountVisible(), [&](std::int32_t j) { return resizable(visibleAt(j)); });
   const std::shared_ptr<cKivBar> nb = visibleAt(t);
   std::int32_t keep = 0;
   ignoreFailure([&] { keep = must(nb).AllowResize() ? 500 : 0; });

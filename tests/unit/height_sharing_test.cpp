@@ -78,7 +78,10 @@ TEST(HeightSharing, TheNeighbourIsTheNextTheOneAboveOrTheLastResizable) {
       {2, 2, {false, false}, 1},  // nobody can take it up: the one above all the same
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(neighbourPosition(row.p, row.n, row.resizable), row.t) << row.p << " of " << row.n;
+    const auto visible = static_cast<std::int32_t>(row.resizable.size());
+    auto canResize = [&](std::int32_t j) { return row.resizable[static_cast<std::size_t>(j) - 1]; };
+    EXPECT_EQ(neighbourPosition(row.p, row.n, visible, canResize), row.t)
+        << row.p << " of " << row.n;
   }
 }
 
