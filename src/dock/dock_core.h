@@ -170,7 +170,8 @@ class DockCore : public ElementHost {
   bool runaway_ = false;
   bool settling_ = false;
   bool savingOnExit_ = false;
-  std::int16_t sharedWrite_ = 0;  // the bar getting a height the nested sharings already gave
+  std::int16_t sharedWrite_ = 0;    // the bar getting a height the nested sharings already gave
+  bool stepByStepSharing_ = false;  // a sharing the engine found short runs its nested ones
 };
 
 }  // namespace kiv::detail

@@ -71,7 +71,11 @@ enum class SharingEnd {
   Endless,  // the nested sharings would start each other without end
   Unknown,  // a sum left 32 bits: the dock's own steps decide
 };
-SharingEnd shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight);
+struct SharingOutcome {
+  SharingEnd end = SharingEnd::Unknown;
+  std::uint64_t sharings = 0;  // how many sharings the steps run, the nested ones included
+};
+SharingOutcome shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight);
 
 // The visible position of the bar that takes up a change of the bar at order position p of n:
 // the next one, or the one above for the last and for the last but one before a fixed last bar;

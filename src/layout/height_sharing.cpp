@@ -47,14 +47,18 @@ class Sharing {
 
   // The drag limit every resizable bar was given, once a round ran.
   std::optional<std::int64_t> cap() const { return cap_; }
+  std::uint64_t sharings() const { return steps_; }
 
   Heights run(const Heights& start, std::size_t depth) {
     if (auto known = done_.find(start); known != done_.end()) {
       if (!known->second.ended) throw Endless{};
+      count(known->second.sharings);
       return known->second.heights;
     }
     if (depth > kMaxNesting || done_.size() >= kMaxSharings) throw Endless{};
     done_.emplace(start, Outcome{});
+    const std::uint64_t before = steps_;
+    count(1);
     Heights h = start;
     std::int64_t sum = 60;
     std::int32_t k = static_cast<std::int32_t>(h.size());
@@ -80,12 +84,14 @@ class Sharing {
     Outcome& outcome = done_[start];
     outcome.ended = true;
     outcome.heights = h;
+    outcome.sharings = steps_ >= kManySteps ? kManySteps : steps_ - before;
     return h;
   }
 
  private:
   struct Outcome {
     bool ended = false;
+    std::uint64_t sharings = 0;  // this one and the ones it starts, each time it starts them
     Heights heights;
   };
 
@@ -112,6 +118,10 @@ class Sharing {
   std::int32_t dockHeight_;
   std::optional<std::int64_t> cap_;
   std::unordered_map<Heights, Outcome, HeightsHash> done_;
+  std::uint64_t steps_ = 0;  // the sharings the steps run so far, up to kManySteps
+
+  static constexpr std::uint64_t kManySteps = std::uint64_t{1} << 62;
+  void count(std::uint64_t n) { steps_ = n >= kManySteps - steps_ ? kManySteps : steps_ + n; }
 };
 
 }  // namespace
@@ -128,25 +138,25 @@ std::optional<std::int32_t> sharedHeight(std::int32_t height, std::int32_t corre
   return next > 400 ? static_cast<std::int32_t>(next) : 400;
 }
 
-SharingEnd shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight) {
+SharingOutcome shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight) {
   Heights start;
   start.reserve(slots.size());
   for (const ShareSlot& s : slots) start.push_back(s.height);
   try {
     Sharing sharing(slots, dockHeight);
     const Heights end = sharing.run(start, 0);
-    if (sharing.cap() && !fits(*sharing.cap())) return SharingEnd::Unknown;
+    if (sharing.cap() && !fits(*sharing.cap())) return {SharingEnd::Unknown, sharing.sharings()};
     for (std::size_t i = 0; i < slots.size(); ++i) {
       slots[i].height = end[i];
       if (sharing.cap() && slots[i].resizable) {
         slots[i].heightMax = static_cast<std::int32_t>(*sharing.cap());
       }
     }
-    return SharingEnd::Ends;
+    return {SharingEnd::Ends, sharing.sharings()};
   } catch (const Endless&) {
-    return SharingEnd::Endless;
+    return {SharingEnd::Endless, 0};
   } catch (const Unknown&) {
-    return SharingEnd::Unknown;
+    return {SharingEnd::Unknown, 0};
   }
 }
 

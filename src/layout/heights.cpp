@@ -14,6 +14,9 @@ std::int32_t add(std::int32_t a, std::int64_t b) { return toLong(std::int64_t{a}
 // Whether a bar exists and may be resized; a missing bar counts as one that may not.
 bool resizable(const std::shared_ptr<cKivBar>& b) { return b && b->AllowResize(); }
 
+// Nested sharings up to this many run step by step; beyond it the dock writes what they leave.
+constexpr std::uint64_t kStepByStepSharings = 10000;
+
 std::int32_t checked(std::optional<std::int32_t> v) {
   if (!v) throw errors::overflow();
   return *v;
@@ -24,9 +27,10 @@ std::int32_t checked(std::optional<std::int32_t> v) {
 // A resizable "ZAHL_TOP" bar starts a sharing with every height a sharing gives it, before the
 // round goes on. The engine plays such nested sharings through from the bars' heights; the dock
 // writes what they leave, each bar once, or reports sharings that would start each other for
-// good. Returns false when no bar shares again (or a sum left 32 bits): the steps below run.
+// good. Sharings that end after a few nested ones run step by step, re-entering as they go, so
+// the host hears every height on the way. Returns false when the steps below run.
 bool DockCore::shareNestedHeights() {
-  if (!mShow) return false;
+  if (!mShow || stepByStepSharing_) return false;
   std::vector<layout::ShareSlot> slots;
   bool nests = false;
   for (std::int32_t i = 1, n = bars_->Count(); i <= n; ++i) {
@@ -40,14 +44,17 @@ bool DockCore::shareNestedHeights() {
     slots.push_back(s);
   }
   if (!nests) return false;
-  switch (layout::shareHeight(slots, height_)) {
+  const layout::SharingOutcome outcome = layout::shareHeight(slots, height_);
+  switch (outcome.end) {
     case layout::SharingEnd::Unknown:
       return false;
     case layout::SharingEnd::Endless:
       showReport(RecursionLimitError().Description(), "KivDock");
       return true;
     case layout::SharingEnd::Ends:
-      break;
+      if (outcome.sharings > kStepByStepSharings) break;
+      stepByStepSharing_ = true;
+      return false;
   }
   const ReportingSteps step("KivDock: pAutoSize");
   for (std::size_t i = 0; i < slots.size(); ++i) {
@@ -69,7 +76,15 @@ bool DockCore::shareNestedHeights() {
 
 void DockCore::pAutoSize() {
   if (mAllowScroll) return;
+  const bool outermost = !stepByStepSharing_;
   if (shareNestedHeights()) return;
+  struct EndsStepByStep {
+    bool& flag;
+    bool outermost;
+    ~EndsStepByStep() {
+      if (outermost) flag = false;
+    }
+  } ends{stepByStepSharing_, outermost};
   const ReportingSteps step("KivDock: pAutoSize");
   auto atOrder = [&](std::int32_t i) { return barAtOrder(i); };
   std::int32_t sum = 60;
