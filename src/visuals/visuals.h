@@ -3,7 +3,7 @@
 // results (visuals/title_layout.cpp, visuals/painting.cpp); nothing here touches an element.
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -65,12 +65,18 @@ struct Band {
   std::int32_t colour = 0;
   bool filled = false;
 };
-struct Gradient {
-  std::array<Band, 61> bands{};
-  std::size_t count = 0;
+class Gradient {
+ public:
+  Gradient(std::int32_t startColour, std::int32_t endColour, bool vertical, std::int32_t width,
+           float scaleWidth, float scaleHeight);
+  std::size_t count() const { return vertical_ ? 30 : 61; }
+  Band band(std::size_t i) const;
+
+ private:
+  std::int32_t c1_;
+  bool vertical_;
+  float width_, s_, dR_, dG_, dB_;
 };
-Gradient gradient(std::int32_t startColour, std::int32_t endColour, bool vertical,
-                  std::int32_t width, float scaleWidth, float scaleHeight);
 
 }  // namespace kiv::visuals
 

@@ -37,15 +37,15 @@ TEST(TitleValues, ButtonsIconAndCaptionsGoWhereTheBarsFlagsSay) {
 }
 
 TEST(TitleValues, GradientBandsRunFromTheStartColourWithHalvesToTheEvenNumber) {
-  const Gradient across = gradient(0x000000, 0x0000FF, false, 3000, 3000, 270);
-  ASSERT_EQ(across.count, 61u);
-  EXPECT_EQ(across.bands[0].colour, 0);
-  EXPECT_EQ(across.bands[30].colour, 128);  // 127.5
-  EXPECT_EQ(across.bands[59].colour, 251);  // 250.75
-  EXPECT_EQ(across.bands[60].x1, 3000.0f);  // outside the title
-  const Gradient down = gradient(0x102030, 0x102030, true, 3000, 3000, 270);
-  ASSERT_EQ(down.count, 30u);
-  EXPECT_EQ(std::make_pair(down.bands[29].y1, down.bands[29].colour),
+  const Gradient across(0x000000, 0x0000FF, false, 3000, 3000, 270);
+  ASSERT_EQ(across.count(), 61u);
+  EXPECT_EQ(across.band(0).colour, 0);
+  EXPECT_EQ(across.band(30).colour, 128);  // 127.5
+  EXPECT_EQ(across.band(59).colour, 251);  // 250.75
+  EXPECT_EQ(across.band(60).x1, 3000.0f);  // outside the title
+  const Gradient down(0x102030, 0x102030, true, 3000, 3000, 270);
+  ASSERT_EQ(down.count(), 30u);
+  EXPECT_EQ(std::make_pair(down.band(29).y1, down.band(29).colour),
             std::make_pair(261.0f, 0x102030));
 }
 
