@@ -13,7 +13,7 @@ visuals::TitleBar titleBar(const cKivBar& b) {
   t.canExpand = b.CanExpand();
   t.canMove = b.CanMove();
   t.hasIcon = static_cast<bool>(b.Icon());
-  t.titleEmpty = b.Title().empty();
+  t.titleEmpty = !t.canExpand && b.Title().empty();  // read only where it decides: a copy
   t.state = b.State();
   t.showOptions = b.ShowOptions();
   t.showClose = b.ShowClose();
