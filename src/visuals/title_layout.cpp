@@ -51,8 +51,11 @@ void DockCore::pArrangeTitle(std::int32_t index) {
   step([&] { el.imgCollapse(k).setVisible(false); });
   if (bar) {
     visuals::TitleStart start;
-    step(
-        [&] { start = visuals::titleStart(*bar, el.imgExpand(k).Width(), el.imgIcon(k).Width()); });
+    step([&] {  // the widths of the elements that take part
+      const float button = bar->canExpand ? el.imgExpand(k).Width() : 0.0f;
+      const float icon = bar->hasIcon ? el.imgIcon(k).Width() : 0.0f;
+      start = visuals::titleStart(*bar, button, icon);
+    });
     if (start.icon == visuals::TitleStart::Icon::HideEmpty) {
       step([&] { el.lblTitel(k).setLeft(start.captionLeft); });
       step([&] { el.imgIcon(k).setPicture(nullptr); });
@@ -98,9 +101,12 @@ void DockCore::pArrangeTitle(std::int32_t index) {
   };
   if (bar) {
     step([&] {
-      end = visuals::titleEnd(*bar, W,
-                              {el.imgOpt(k).Width(), el.imgClose(k).Width(), el.imgDown(k).Width(),
-                               el.imgUp(k).Width()});
+      visuals::ButtonWidths widths;  // of the buttons that show
+      if (bar->showOptions) widths.options = el.imgOpt(k).Width();
+      if (bar->showClose) widths.close = el.imgClose(k).Width();
+      if (bar->canMoveDown) widths.down = el.imgDown(k).Width();
+      if (bar->canMoveUp) widths.up = el.imgUp(k).Width();
+      end = visuals::titleEnd(*bar, W, widths);
     });
     if (!end.options) step([&] { el.imgOpt(k).setVisible(false); });
     show(el.imgOpt(k), end.options);
