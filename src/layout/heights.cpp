@@ -126,8 +126,10 @@ void DockCore::pCalcHeight(std::int16_t index, std::int16_t& neighbour) {
   ignoreFailure([&] { p = bars_->fOrderByIndex(index); });
   const std::int32_t n = bars_->Count();
   auto visibleAt = [&](std::int32_t position) { return bars_->ItemByOrderVisible(position); };
+  // No host code runs before the heights are summed: the visible bars stay as counted here.
+  const std::int32_t visible = bars_->CountVisible();
   const std::int32_t t = layout::neighbourPosition(
-      p, n, bars_->CountVisible(), [&](std::int32_t j) { return resizable(visibleAt(j)); });
+      p, n, visible, [&](std::int32_t j) { return resizable(visibleAt(j)); });
   const std::shared_ptr<cKivBar> nb = visibleAt(t);
   std::int32_t keep = 0;
   ignoreFailure([&] { keep = must(nb).AllowResize() ? 500 : 0; });
@@ -148,7 +150,6 @@ void DockCore::pCalcHeight(std::int16_t index, std::int16_t& neighbour) {
   });
   std::int32_t rest = 60;
   ignoreFailure([&] {
-    const std::int32_t visible = bars_->CountVisible();
     for (std::int32_t j = 1; j <= visible; ++j) {
       if (j == t) continue;
       if (auto b = visibleAt(j)) rest = add(rest, b->Height());
