@@ -111,7 +111,6 @@ DockCore::Scope::Scope(DockCore& core)
 DockCore::Scope::~Scope() {
   if (--core_.depth_ == 0) {
     core_.runaway_ = false;
-    core_.nestedAutoSizes_ = 0;
     core_.settlePendingRestack();
   }
 }

@@ -117,6 +117,7 @@ class DockCore final : public ElementHost, public LayoutingHost {
   void pPaintAll();
   // layout/heights.cpp, layout/height_triggers.cpp
   void pAutoSize();
+  bool shareNestedHeights();
   void pCalcHeight(std::int16_t index, std::int16_t& neighbour);
   void pSetSplitLimits();
   void pSplitMove(std::int16_t index);
@@ -181,11 +182,8 @@ class DockCore final : public ElementHost, public LayoutingHost {
   bool runaway_ = false;
   bool settling_ = false;
   bool savingOnExit_ = false;
-  // Sharings of the height started while another one runs (a "ZAHL_TOP" bar's height written by
-  // the running one). Each runs up to four rounds and each round may start another, so they are
-  // bounded in depth and, per outermost call, in number.
-  int autoSizeNesting_ = 0;
-  int nestedAutoSizes_ = 0;
+  std::int16_t sharedWrite_ = 0;    // the bar getting a height the nested sharings already gave
+  bool stepByStepSharing_ = false;  // a sharing the engine found short runs its nested ones
 };
 
 }  // namespace kiv::detail

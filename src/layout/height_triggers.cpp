@@ -56,6 +56,8 @@ void DockCore::fBarStateChanged(std::int16_t index, EKivBarStates& oldState) {
 }
 
 void DockCore::fBarHeightChanged(std::int16_t index, std::int32_t height) {
+  const bool shared = sharedWrite_ == index;  // its nested sharings are in the height already
+  sharedWrite_ = 0;
   bool same = false;
   ignoreFailure(
       [&] { same = elements_->picDockBar(index).Height() == static_cast<float>(height); });
@@ -63,7 +65,7 @@ void DockCore::fBarHeightChanged(std::int16_t index, std::int32_t height) {
   ignoreFailure([&] { elements_->picDockBar(index).setHeight(static_cast<float>(height)); });
   if (!mShow) return;
   ignoreFailure([&] {
-    if (bar(index)->Key() == "ZAHL_TOP") pAutoSize();
+    if (!shared && bar(index)->Key() == "ZAHL_TOP") pAutoSize();
   });
   requestRestack();
   ignoreFailure([&] { pPlaceControl(index); });

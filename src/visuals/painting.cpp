@@ -2,7 +2,7 @@
 #include "dock/dock_core.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
-#include "visuals/gradient.h"
+#include "visuals/visuals.h"
 
 namespace kiv::detail {
 

@@ -1,14 +1,25 @@
-// The title line of a bar: which buttons show, where every element sits, the captions, their
-// colour, and the pointer and tooltip of the title.
+// The title line of a bar (pArrangeTitle): the dock reads the bar and the elements' widths, the
+// visuals give every element's place, and the dock writes them, each write a step of its own.
 #include "dock/dock_core.h"
 #include "platform/failure.h"
-#include "platform/whole_number.h"
+#include "visuals/visuals.h"
 
 namespace kiv::detail {
 
 namespace {
-const char* const kDragTip = "Element kann durch 'drag and drop' verschoben werden";
+visuals::TitleBar titleBar(const cKivBar& b) {
+  visuals::TitleBar t;
+  t.align = b.AlignBar();
+  t.canExpand = b.CanExpand();
+  t.canMove = b.CanMove();
+  t.hasIcon = static_cast<bool>(b.Icon());
+  t.titleEmpty = !t.canExpand && b.Title().empty();  // read only where it decides: a copy
+  t.state = b.State();
+  t.showOptions = b.ShowOptions();
+  t.showClose = b.ShowClose();
+  return t;
 }
+}  // namespace
 
 void DockCore::pArrangeTitle(std::int32_t index) {
   settlePendingRestack();  // the up and down flags come from the stacking
@@ -16,17 +27,21 @@ void DockCore::pArrangeTitle(std::int32_t index) {
   // Every step works on the bar's elements; an index without elements leaves them all undone.
   if (index < 1 || index > elements_->UBound()) return;
   const auto k = static_cast<std::int16_t>(index);
-  std::shared_ptr<cKivBar> b = bars_->Item(index);
+  const std::shared_ptr<cKivBar> b = bars_->Item(index);
   auto step = [](auto&& f) { ignoreFailure(f); };
-
-  float offset = 0;
-  step([&] { offset = must(b).AlignBar() == eAlignLeft ? 30.0f : 0.0f; });
-  bool noTitleLine = false;
-  step([&] { noTitleLine = !must(b).CanExpand() && b->Title().empty(); });
-  if (noTitleLine) {
+  // Without a bar every step that reads it fails: the title box keeps the body's width and
+  // shows the caption at 0 and a black gradient.
+  std::optional<visuals::TitleBar> bar;
+  if (b) {
+    bar = titleBar(*b);
+    bar->canMoveDown = libraryBar(*b).fCanMoveDown;
+    bar->canMoveUp = libraryBar(*b).fCanMoveUp;
+  }
+  if (bar && !visuals::hasTitleLine(*bar)) {
     step([&] { el.picTitel(k).setVisible(false); });
     return;
   }
+  const float offset = bar ? visuals::titleOffset(bar->align) : 0.0f;
   float W = 0;
   step([&] {
     el.picTitel(k).setWidth(el.picDockBar(k).Width() - offset);
@@ -34,91 +49,94 @@ void DockCore::pArrangeTitle(std::int32_t index) {
   });
   step([&] { el.imgExpand(k).setVisible(false); });
   step([&] { el.imgCollapse(k).setVisible(false); });
-
-  bool plain = false;
-  step([&] { plain = !must(b).Icon() && !b->CanExpand(); });
-  if (plain) {
-    step([&] { el.lblTitel(k).setLeft(50); });
-    step([&] { el.imgIcon(k).setPicture(nullptr); });
-    step([&] { el.imgIcon(k).setVisible(false); });
-  } else {
-    std::int32_t x = 0;
-    step([&] {
-      if (must(b).CanExpand()) {
-        x = wholeLong(el.imgExpand(k).Width() + 100.0);
-        Image& button = b->State() == eBarCollapsed ? el.imgExpand(k) : el.imgCollapse(k);
-        button.setLeft(40);
+  if (bar) {
+    visuals::TitleStart start;
+    step([&] {  // the widths of the elements that take part
+      const float button = bar->canExpand ? el.imgExpand(k).Width() : 0.0f;
+      const float icon = bar->hasIcon ? el.imgIcon(k).Width() : 0.0f;
+      start = visuals::titleStart(*bar, button, icon);
+    });
+    if (start.icon == visuals::TitleStart::Icon::HideEmpty) {
+      step([&] { el.lblTitel(k).setLeft(start.captionLeft); });
+      step([&] { el.imgIcon(k).setPicture(nullptr); });
+      step([&] { el.imgIcon(k).setVisible(false); });
+    } else {
+      step([&] {
+        if (!start.buttonLeft) return;
+        Image& button = start.plusButton ? el.imgExpand(k) : el.imgCollapse(k);
+        button.setLeft(*start.buttonLeft);
         button.setVisible(true);
-      } else {
-        x = 40;
-      }
-    });
-    step([&] {
-      if (!must(b).Icon()) {
-        el.imgIcon(k).setPicture(nullptr);
-        return;
-      }
-      Image& icon = el.imgIcon(k);
-      icon.setLeft(static_cast<float>(x));
-      x = wholeLong(static_cast<double>(icon.Width()) + x + 60);  // width before the new picture
-      icon.setPicture(b->Icon());
-      icon.setVisible(true);
-    });
-    step([&] { el.lblTitel(k).setLeft(static_cast<float>(x)); });
+      });
+      step([&] {
+        Image& icon = el.imgIcon(k);
+        if (start.icon == visuals::TitleStart::Icon::Empty) {
+          icon.setPicture(nullptr);
+          return;
+        }
+        icon.setLeft(start.iconLeft);
+        icon.setPicture(b->Icon());
+        icon.setVisible(true);
+      });
+      step([&] { el.lblTitel(k).setLeft(start.captionLeft); });
+    }
+    step([&] { el.lblTitel(k).setCaption(b->Title()); });
+    step([&] { el.lblTitelRight(k).setCaption(b->TitleRight()); });
+  } else {
+    step([&] { el.lblTitel(k).setLeft(0); });
   }
-  step([&] { el.lblTitel(k).setCaption(must(b).Title()); });
-  step([&] { el.lblTitelRight(k).setCaption(must(b).TitleRight()); });
   step([&] { pPaintTitle(index); });
-  step([&] { el.lblTitel(k).setForeColor(must(b).TitleForeColor()); });
-  step([&] { el.lblTitelRight(k).setForeColor(must(b).TitleForeColor()); });
+  if (b) {
+    step([&] { el.lblTitel(k).setForeColor(b->TitleForeColor()); });
+    step([&] { el.lblTitelRight(k).setForeColor(b->TitleForeColor()); });
+  }
 
   // The right-hand buttons, from the right edge leftwards, touching each other.
-  std::int32_t r = 20;
-  auto rightButton = [&](Image& img) {
-    r = wholeLong(img.Width() + static_cast<double>(r));
-    img.setLeft(W - r);
-    img.setVisible(true);
+  visuals::TitleEnd end;
+  auto show = [&](Image& button, const std::optional<float>& left) {
+    step([&] {
+      if (!left) return;
+      button.setLeft(*left);
+      button.setVisible(true);
+    });
   };
-  step([&] {
-    if (must(b).ShowOptions()) {
-      rightButton(el.imgOpt(k));
-    } else {
-      el.imgOpt(k).setVisible(false);
-    }
-  });
-  step([&] {
-    if (must(b).ShowClose()) {
-      rightButton(el.imgClose(k));
-    } else {
-      el.imgClose(k).setVisible(false);
-    }
-  });
+  if (bar) {
+    step([&] {
+      visuals::ButtonWidths widths;  // of the buttons that show
+      if (bar->showOptions) widths.options = el.imgOpt(k).Width();
+      if (bar->showClose) widths.close = el.imgClose(k).Width();
+      if (bar->canMoveDown) widths.down = el.imgDown(k).Width();
+      if (bar->canMoveUp) widths.up = el.imgUp(k).Width();
+      end = visuals::titleEnd(*bar, W, widths);
+    });
+    if (!end.options) step([&] { el.imgOpt(k).setVisible(false); });
+    show(el.imgOpt(k), end.options);
+    if (!end.close) step([&] { el.imgClose(k).setVisible(false); });
+    show(el.imgClose(k), end.close);
+  }
   step([&] { el.imgUp(k).setVisible(false); });
   step([&] { el.imgDown(k).setVisible(false); });
-  step([&] {
-    if (must(b).fCanMoveDown) rightButton(el.imgDown(k));
-  });
-  step([&] {
-    if (must(b).fCanMoveUp) rightButton(el.imgUp(k));
-  });
-  step([&] {
-    if (!must(b).TitleRight().empty()) {
+  if (bar) {
+    show(el.imgDown(k), end.down);
+    show(el.imgUp(k), end.up);
+    step([&] {
+      if (b->TitleRight().empty()) return;
       Label& right = el.lblTitelRight(k);
-      right.setLeft(toSingle(static_cast<double>(W) - right.Width() - r - 40));
-    }
-  });
-  step([&] {
-    PictureBox& title = el.picTitel(k);
-    if (must(b).CanMove()) {
-      title.setToolTipText(kDragTip);
-      el.lblTitel(k).setMousePointer(kPointerSizeAll);
-      title.setMousePointer(kPointerSizeAll);
-    } else {
-      title.setMousePointer(kPointerDefault);
-      title.setToolTipText("");
-      el.lblTitel(k).setMousePointer(kPointerDefault);
-    }
-  });
+      right.setLeft(visuals::rightCaptionLeft(W, right.Width(), end.taken));
+    });
+    const visuals::TitlePointer pointer = visuals::titlePointer(bar->canMove);
+    step([&] {
+      PictureBox& title = el.picTitel(k);
+      if (bar->canMove) {
+        title.setToolTipText(pointer.toolTip);
+        el.lblTitel(k).setMousePointer(pointer.pointer);
+        title.setMousePointer(pointer.pointer);
+      } else {
+        title.setMousePointer(pointer.pointer);
+        title.setToolTipText(pointer.toolTip);
+        el.lblTitel(k).setMousePointer(pointer.pointer);
+      }
+    });
+  }
   step([&] { el.picTitel(k).setVisible(true); });
 }
 

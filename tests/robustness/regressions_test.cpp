@@ -6,20 +6,18 @@
 namespace kivrobust {
 namespace {
 
-// Every height the sharing gave the "ZAHL_TOP" bar shared the height again, four rounds at a
-// time, so six resizable bars in a tall dock took minutes to show.
+// Every height the sharing gives a resizable "ZAHL_TOP" bar shares the height again. In a tall
+// dock those sharings start each other without end: one report at once, not minutes of rounds.
 TEST(Regressions, SharingAroundAZahlTopBarInATallDockEnds) {
   Host h;
   h.dock->setSize(4800, 30000);
   for (int i = 0; i < 6; ++i)
     h.addBar(i == 0 ? "ZAHL_TOP" : "k" + std::to_string(i), 300 + 700 * i, kPlain | kControl);
   h.dock->setShow(true);
-  EXPECT_LT(h.heard.size(), 20000u);
-  EXPECT_EQ(h.messages(), kNone);
+  EXPECT_LT(h.heard.size(), 2000u);
+  EXPECT_EQ(h.messages(), std::vector<std::string>{std::string("KivDock: ") + kStackMessage});
   EXPECT_EQ(h.check(true), kNone);
-  std::int64_t sum = 60;
-  for (std::int32_t i = 1; i <= 6; ++i) sum += h.dock->Bars().Item(i)->Height();
-  EXPECT_NEAR(static_cast<double>(sum), 30000.0, 600.0);  // the height is still shared out
+  EXPECT_EQ(h.dock->Bars().Item(1)->Height(), 300);  // no round was shared out
 }
 
 // A control that clears the bars when it is hidden made giving it back re-enter without end,

@@ -1,0 +1,92 @@
+// Sharing the height on plain slots, one row per case. Plans: R a resizable bar, F a fixed one,
+// Z a resizable bar whose new heights start a sharing of their own (keyed "ZAHL_TOP").
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "layout/engine.h"
+
+namespace kiv::layout {
+namespace {
+
+using Ints = std::vector<std::int32_t>;
+
+TEST(HeightSharing, RoundsGoToTheEvenNumberAndABarNeverGetsLessThan400) {
+  const struct {
+    std::int32_t dockHeight, taken, k, correction;
+  } corrections[] = {{2581, 2560, 2, 10},  {2583, 2560, 2, 12},  {2539, 2560, 2, -10},
+                     {2537, 2560, 2, -12}, {3360, 3060, 3, 100}, {1260, 2760, 3, -500}};
+  for (const auto& c : corrections) {
+    EXPECT_EQ(sharingCorrection(c.dockHeight, c.taken, c.k), c.correction) << c.dockHeight;
+  }
+  EXPECT_EQ(sharedHeight(1000, -600), 400);
+  EXPECT_EQ(sharedHeight(1000, -599), 401);
+  EXPECT_EQ(sharedHeight(2147483647, 1), std::nullopt);
+  EXPECT_EQ(dragLimit(2000, 1500, 500), 3000);
+  EXPECT_EQ(dragLimit(2147483647, 1, 0), std::nullopt);
+}
+
+TEST(HeightSharing, TheWholeSharingEndsWithTheHeightsOfItsStepsOrTellsWhyNot) {
+  const struct {
+    const char* plan;
+    Ints heights;
+    std::int32_t dockHeight;
+    SharingEnd end;
+    Ints shared;
+    std::int32_t cap;        // the drag limit of every resizable bar, 0 when no round ran
+    std::uint64_t sharings;  // the steps run, nested ones included
+  } rows[] = {
+      {"RRF", {1000, 1000, 500}, 2581, SharingEnd::Ends, {1000, 1000, 500}, 0, 1},
+      {"RRF", {1000, 1000, 500}, 2583, SharingEnd::Ends, {1012, 1012, 500}, 1000, 1},
+      // Four rounds: b and c stop at 400, a takes the rest.
+      {"RRR", {1500, 600, 600}, 1260, SharingEnd::Ends, {578, 400, 400}, 1500, 1},
+      {"FF", {1000, 1000}, 9000, SharingEnd::Ends, {1000, 1000}, 0, 1},
+      // Each height given to Z shares again before the round goes on: the rounds overshoot.
+      {"ZRR", {2000, 1100, 1100}, 3360, SharingEnd::Ends, {1735, 835, 835}, 1500, 231},
+      {"RZR", {1000, 1000, 1000}, 9000, SharingEnd::Ends, {2994, 2994, 2994}, 1500, 39},
+      {"ZRRRRR", {300, 1000, 1700, 2400, 3100, 3800}, 30000, SharingEnd::Endless, {}, 0, 0},
+      {"ZR", {2000000000, 2000000000}, 6000, SharingEnd::Unknown, {}, 0, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.plan) + " in " + std::to_string(row.dockHeight));
+    std::vector<ShareSlot> slots;
+    for (std::size_t i = 0; i < row.heights.size(); ++i) {
+      slots.push_back({row.heights[i], row.plan[i] != 'F', row.plan[i] == 'Z', std::nullopt});
+    }
+    const SharingOutcome outcome = shareHeight(slots, row.dockHeight);
+    ASSERT_EQ(outcome.end, row.end);
+    EXPECT_EQ(outcome.sharings, row.sharings);
+    if (row.end != SharingEnd::Ends) continue;
+    Ints shared;
+    for (const auto& s : slots) {
+      shared.push_back(s.height);
+      if (s.resizable) {
+        EXPECT_EQ(s.heightMax.value_or(0), row.cap);
+      }
+    }
+    EXPECT_EQ(shared, row.shared);
+  }
+}
+
+TEST(HeightSharing, TheNeighbourIsTheNextTheOneAboveOrTheLastResizable) {
+  const struct {
+    std::int32_t p, n;
+    std::vector<bool> resizable;  // by visible position
+    std::int32_t t;
+  } rows[] = {
+      {1, 3, {true, true, true}, 2},   {3, 3, {true, true, true}, 2},
+      {2, 3, {true, true, false}, 1},  {1, 3, {true, false, true}, 3},
+      {1, 3, {true, false, false}, 1}, {2, 4, {false, true, true}, 3},
+      {2, 2, {false, false}, 1},  // nobody can take it up: the one above all the same
+  };
+  for (const auto& row : rows) {
+    const auto visible = static_cast<std::int32_t>(row.resizable.size());
+    auto canResize = [&](std::int32_t j) { return row.resizable[static_cast<std::size_t>(j) - 1]; };
+    EXPECT_EQ(neighbourPosition(row.p, row.n, visible, canResize), row.t)
+        << row.p << " of " << row.n;
+  }
+}
+
+}  // namespace
+}  // namespace kiv::layout
