@@ -151,12 +151,18 @@ void checkStacking(kiv::KivDock& dock, const BarList& order, Findings& add) {
 
 // A hosted control lies in its bar's body window; every other one is back in the host's form.
 void checkHosted(const Host& host, Findings& add) {
+  if (host.controls.empty()) return;
+  std::vector<std::pair<const kiv::HostedControl*, std::int32_t>> held;  // control, bar
+  for (std::int32_t i = 1; host.dock && i <= host.dock->Bars().Count(); ++i) {
+    if (const auto control = host.dock->Bars().Item(i)->Control())
+      held.emplace_back(control.get(), i);
+  }
   for (const auto& control : host.controls) {
     if (!control->window) continue;
     const kiv::Hwnd parent = host.platform->GetParent(control->window);
     kiv::Hwnd home = host.form;
-    for (std::int32_t i = 1; host.dock && i <= host.dock->Bars().Count(); ++i) {
-      if (host.dock->Bars().Item(i)->Control() == control)  // a bar without elements: anywhere
+    for (const auto& [held_control, i] : held) {  // the last bar holding it counts
+      if (held_control == control.get())          // a bar without elements: anywhere
         home = i > kLastElement ? parent : host.dock->hWndItem(static_cast<std::int16_t>(i));
     }
     if (parent != home) add("hosted window", "control ", control->window, " lies in ", parent);
