@@ -56,11 +56,22 @@ void checkElementSets(kiv::KivDock& dock, Findings& add) {
   kiv::Elements& el = dock.elements();
   const std::int32_t n = std::min(dock.Bars().Count(), kLastElement);
   if (el.UBound() != n) add("element sets", "UBound is ", el.UBound(), " for ", n, " bars");
+  kiv::Element* const surface = el.find(A::Surface, 0);
   for (std::int32_t i = 1; i <= n; ++i) {
+    const auto k = static_cast<std::int16_t>(i);
+    kiv::Element* const box = el.find(A::picDockBar, k);
+    kiv::Element* const title = el.find(A::picTitel, k);
+    kiv::Element* const split = el.find(A::picSplit, k);
     for (const auto& [array, container] : kContainers) {
-      kiv::Element* e = el.find(array, static_cast<std::int16_t>(i));
-      if (!e || e->Container() !=
-                    el.find(container, static_cast<std::int16_t>(container == A::Surface ? 0 : i)))
+      kiv::Element* e = array == A::picDockBar ? box
+                        : array == A::picTitel ? title
+                        : array == A::picSplit ? split
+                                               : el.find(array, k);
+      kiv::Element* const home = container == A::Surface      ? surface
+                                 : container == A::picDockBar ? box
+                                 : container == A::picTitel   ? title
+                                                              : split;
+      if (!e || e->Container() != home)
         add("element sets", "bar ", i, ": array ", static_cast<int>(array),
             " missing or misplaced");
     }
