@@ -1,4 +1,5 @@
 // The invariants of a dock that hold between any two operations of a host or a user.
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -186,6 +187,7 @@ std::vector<std::string> Host::check(bool stackSettled, bool widthsSettled) cons
   Findings add;
   if (dock) {
     BarList order;
+    order.reserve(static_cast<std::size_t>(std::max(dock->Bars().Count(), 0)));
     for (std::int32_t p = 1; p <= dock->Bars().Count(); ++p)
       order.push_back(dock->Bars().ItemByOrder(p));
     checkOrder(dock->Bars(), order, add);
@@ -204,9 +206,12 @@ std::map<std::string, std::string> expectedSettings(kiv::KivDock& dock) {
   for (std::int32_t align = kiv::eAlignTop; align <= kiv::eAlignBottom; ++align) {
     for (std::int32_t p = 1; p <= dock.Bars().Count(); ++p) {
       auto b = dock.Bars().ItemByOrder(p);
-      if (!b || b->AlignBar() != align || (++counter, b->Key().empty())) continue;
-      texts[b->Key()] = std::to_string(counter) + ":" + std::to_string(align) + ":" +
-                        std::to_string(b->State()) + ":" + std::to_string(b->Height());
+      if (!b || b->AlignBar() != align) continue;
+      ++counter;
+      std::string key = b->Key();
+      if (key.empty()) continue;
+      texts[std::move(key)] = std::to_string(counter) + ":" + std::to_string(align) + ":" +
+                              std::to_string(b->State()) + ":" + std::to_string(b->Height());
     }
   }
   return texts;
