@@ -50,7 +50,7 @@ struct Run {
   // A choice, noted in the description of the operation.
   template <class T>
   T note(const char* label, T value) {
-    line << ' ' << label << "=[" << value << ']';
+    if (describe) line << ' ' << label << "=[" << value << ']';
     return value;
   }
   template <class T, std::size_t N>
@@ -95,6 +95,7 @@ struct Run {
   std::int32_t splitBar = 0;          // the bar whose splitter holds the mouse
   bool stack = false, widths = false;
   bool untouched = false;  // of the running operation
+  bool describe = false;   // the operations are noted in line
 };
 
 void setProperty(Run& r) {
@@ -315,7 +316,7 @@ std::vector<std::string> Run::step() {
     for (const Op& o : kOps) r += weight(o);
     for (op = kOps, r = c.below(r); r >= weight(*op); ++op) r -= weight(*op);
   }
-  line << op->name;
+  if (describe) line << op->name;
   const std::size_t before = h.platform->Messages().size(), calls = h.services->callCount;
   std::vector<std::string> found;
   effect = op->effect;
@@ -341,7 +342,7 @@ std::vector<std::string> Run::step() {
   // The step in which the services failed: a save may have stopped early, a layout may wait.
   const std::size_t failAt = h.services->failAt;
   if (failAt > calls && failAt <= h.services->callCount) {
-    line << " (services failed)";
+    if (describe) line << " (services failed)";
     effect = kUnsettle;
   }
   // An operation that changed nothing leaves what the last check found: nothing.
@@ -357,29 +358,54 @@ std::vector<std::string> Run::step() {
 }
 }  // namespace
 
-std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label,
-                        std::size_t failAt, SequenceStats* stats) {
+namespace {
+
+struct Outcome {
+  std::vector<std::string> done, found, messages;  // done: the operations, described or not
+  SequenceStats stats;
+};
+
+Outcome runOnce(Choices& choices, std::size_t maxSteps, std::size_t failAt, bool describe) {
   Run run(choices);
+  run.describe = describe;
   run.h.logging = run.h.services->logging = false;
   run.h.services->failAt = failAt;
-  std::vector<std::string> done, found;
-  while (found.empty() && done.size() < maxSteps && !choices.exhausted()) {
+  Outcome o;
+  while (o.found.empty() && o.done.size() < maxSteps && !choices.exhausted()) {
     run.line.str("");
-    found = run.step();
-    done.push_back(run.line.str());
+    o.found = run.step();
+    o.done.push_back(run.line.str());
   }
-  if (stats) *stats = {done.size(), failAt != 0 && run.h.services->callCount >= failAt};
-  if (found.empty()) {
-    done.push_back("the host releases the dock");
+  o.stats = {o.done.size(), failAt != 0 && run.h.services->callCount >= failAt};
+  if (o.found.empty()) {
+    o.done.push_back("the host releases the dock");
     run.h.release();
-    found = run.h.check(false);
+    o.found = run.h.check(false);
   }
-  if (found.empty()) return {};
+  o.messages = run.messages;
+  return o;
+}
+
+}  // namespace
+
+std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label,
+                        std::size_t failAt, SequenceStats* stats) {
+  // The operations are described only for a report: the run that found something is run again
+  // from the same choices, describing them, which repeats it exactly.
+  const Choices start = choices;
+  Outcome o = runOnce(choices, maxSteps, failAt, false);
+  if (stats) *stats = o.stats;
+  if (o.found.empty()) return {};
+  Choices again = start;
+  Outcome described = runOnce(again, maxSteps, failAt, true);
+  const bool repeated = !described.found.empty();
+  if (repeated) o = std::move(described);
   std::ostringstream out;
-  out << label << ": an invariant broke after step " << done.size() << "\n";
-  for (std::size_t i = 0; i < done.size(); ++i) out << "  " << i + 1 << ":" << done[i] << "\n";
-  for (const auto& f : found) out << "  " << f << "\n";
-  for (const auto& m : run.messages) out << "  message box " << m << "\n";
+  out << label << ": an invariant broke after step " << o.done.size() << "\n";
+  if (!repeated) out << "  (running it again with descriptions found nothing)\n";
+  for (std::size_t i = 0; i < o.done.size(); ++i) out << "  " << i + 1 << ":" << o.done[i] << "\n";
+  for (const auto& f : o.found) out << "  " << f << "\n";
+  for (const auto& m : o.messages) out << "  message box " << m << "\n";
   return out.str();
 }
 
