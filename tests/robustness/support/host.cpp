@@ -34,7 +34,7 @@ bool wellFormed(std::string_view text) {
 
 std::int32_t RecordingServices::WriteSetting(const std::string& section, const std::string& key,
                                              const std::string& value, std::int32_t flags) {
-  record("WriteSetting " + key + "=" + value);
+  record([&] { return "WriteSetting " + key + "=" + value; });
   if (section != "DockBar" || !wellFormed(value))
     malformedWrites.push_back(section + "/" + key + "=" + value);
   return MemorySharedServices::WriteSetting(section, key, value, flags);

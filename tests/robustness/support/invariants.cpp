@@ -1,4 +1,5 @@
 // The invariants of a dock that hold between any two operations of a host or a user.
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -56,11 +57,22 @@ void checkElementSets(kiv::KivDock& dock, Findings& add) {
   kiv::Elements& el = dock.elements();
   const std::int32_t n = std::min(dock.Bars().Count(), kLastElement);
   if (el.UBound() != n) add("element sets", "UBound is ", el.UBound(), " for ", n, " bars");
+  kiv::Element* const surface = el.find(A::Surface, 0);
   for (std::int32_t i = 1; i <= n; ++i) {
+    const auto k = static_cast<std::int16_t>(i);
+    kiv::Element* const box = el.find(A::picDockBar, k);
+    kiv::Element* const title = el.find(A::picTitel, k);
+    kiv::Element* const split = el.find(A::picSplit, k);
     for (const auto& [array, container] : kContainers) {
-      kiv::Element* e = el.find(array, static_cast<std::int16_t>(i));
-      if (!e || e->Container() !=
-                    el.find(container, static_cast<std::int16_t>(container == A::Surface ? 0 : i)))
+      kiv::Element* e = array == A::picDockBar ? box
+                        : array == A::picTitel ? title
+                        : array == A::picSplit ? split
+                                               : el.find(array, k);
+      kiv::Element* const home = container == A::Surface      ? surface
+                                 : container == A::picDockBar ? box
+                                 : container == A::picTitel   ? title
+                                                              : split;
+      if (!e || e->Container() != home)
         add("element sets", "bar ", i, ": array ", static_cast<int>(array),
             " missing or misplaced");
     }
@@ -151,12 +163,18 @@ void checkStacking(kiv::KivDock& dock, const BarList& order, Findings& add) {
 
 // A hosted control lies in its bar's body window; every other one is back in the host's form.
 void checkHosted(const Host& host, Findings& add) {
+  if (host.controls.empty()) return;
+  std::vector<std::pair<const kiv::HostedControl*, std::int32_t>> held;  // control, bar
+  for (std::int32_t i = 1; host.dock && i <= host.dock->Bars().Count(); ++i) {
+    if (const auto control = host.dock->Bars().Item(i)->Control())
+      held.emplace_back(control.get(), i);
+  }
   for (const auto& control : host.controls) {
     if (!control->window) continue;
     const kiv::Hwnd parent = host.platform->GetParent(control->window);
     kiv::Hwnd home = host.form;
-    for (std::int32_t i = 1; host.dock && i <= host.dock->Bars().Count(); ++i) {
-      if (host.dock->Bars().Item(i)->Control() == control)  // a bar without elements: anywhere
+    for (const auto& [held_control, i] : held) {  // the last bar holding it counts
+      if (held_control == control.get())          // a bar without elements: anywhere
         home = i > kLastElement ? parent : host.dock->hWndItem(static_cast<std::int16_t>(i));
     }
     if (parent != home) add("hosted window", "control ", control->window, " lies in ", parent);
@@ -169,6 +187,7 @@ std::vector<std::string> Host::check(bool stackSettled, bool widthsSettled) cons
   Findings add;
   if (dock) {
     BarList order;
+    order.reserve(static_cast<std::size_t>(std::max(dock->Bars().Count(), 0)));
     for (std::int32_t p = 1; p <= dock->Bars().Count(); ++p)
       order.push_back(dock->Bars().ItemByOrder(p));
     checkOrder(dock->Bars(), order, add);
@@ -187,9 +206,12 @@ std::map<std::string, std::string> expectedSettings(kiv::KivDock& dock) {
   for (std::int32_t align = kiv::eAlignTop; align <= kiv::eAlignBottom; ++align) {
     for (std::int32_t p = 1; p <= dock.Bars().Count(); ++p) {
       auto b = dock.Bars().ItemByOrder(p);
-      if (!b || b->AlignBar() != align || (++counter, b->Key().empty())) continue;
-      texts[b->Key()] = std::to_string(counter) + ":" + std::to_string(align) + ":" +
-                        std::to_string(b->State()) + ":" + std::to_string(b->Height());
+      if (!b || b->AlignBar() != align) continue;
+      ++counter;
+      std::string key = b->Key();
+      if (key.empty()) continue;
+      texts[std::move(key)] = std::to_string(counter) + ":" + std::to_string(align) + ":" +
+                              std::to_string(b->State()) + ":" + std::to_string(b->Height());
     }
   }
   return texts;

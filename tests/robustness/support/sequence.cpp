@@ -50,7 +50,7 @@ struct Run {
   // A choice, noted in the description of the operation.
   template <class T>
   T note(const char* label, T value) {
-    line << ' ' << label << "=[" << value << ']';
+    if (describe) line << ' ' << label << "=[" << value << ']';
     return value;
   }
   template <class T, std::size_t N>
@@ -84,6 +84,8 @@ struct Run {
     return list;
   }
   std::vector<std::string> step();
+  // The operation reached neither the dock nor the host: nothing changed since the last check.
+  void idle() { untouched = true; }
 
   Choices& c;
   Host h;
@@ -92,13 +94,15 @@ struct Run {
   std::vector<std::string> messages;  // of the last step
   std::int32_t splitBar = 0;          // the bar whose splitter holds the mouse
   bool stack = false, widths = false;
+  bool untouched = false;  // of the running operation
+  bool describe = false;   // the operations are noted in line
 };
 
 void setProperty(Run& r) {
   auto bar = r.dock().Bars().Item(r.bar());
   auto set = [&](const char* name, auto setter, auto value) {
     const auto v = r.note(name, value());
-    if (!bar) return;
+    if (!bar) return r.idle();
     ((*bar).*setter)(v);
     // Its top unsettles the stacking, its place across the dock (and AllowResize, which sets
     // ShowResize without a repaint) the widths, its alignment both.
@@ -136,7 +140,8 @@ void setProperty(Run& r) {
     case 7: {  // none, 16 x 16, 0 x 0, or wider than any title
       const int w = r.note("icon", r.c.pick({-1, 16, 0, 2000})), h = w == 16 ? 16 : 1;
       const kiv::Picture icon{w, h, std::vector<std::uint32_t>(std::max(w * h, 0), 0xff3366ccu)};
-      if (bar) bar->setIcon(w < 0 ? nullptr : std::make_shared<kiv::Picture>(icon));
+      if (!bar) return r.idle();
+      bar->setIcon(w < 0 ? nullptr : std::make_shared<kiv::Picture>(icon));
       return;
     }
     case 8: {
@@ -149,7 +154,7 @@ void setProperty(Run& r) {
     }
     default: {
       const std::int32_t v = r.note("Height", r.length());
-      if (!bar) return;  // a sequence stays far below the last element index
+      if (!bar) return r.idle();  // a sequence stays far below the last element index
       const auto k = static_cast<std::int16_t>(bar->Index());
       const std::int32_t height = bar->Height();
       auto box = [&] { return r.dock().elements().picDockBar(k).Height(); };
@@ -171,7 +176,7 @@ void click(Run& r) {
   r.h.optAnswer = r.note("OptShow", r.c.between(0, 3));
   kiv::Element* e = r.element(array, i, 8);
   auto bar = r.dock().Bars().Item(i);
-  if (!e || !bar) return;
+  if (!e || !bar) return r.idle();
   const bool wasHidden = bar->State() == kiv::eBarHidden, keyed = !bar->Key().empty();
   const bool another = r.dock().Bars().CountVisible() > (wasHidden ? 0 : 1);
   const bool shown = r.dock().Show();
@@ -197,9 +202,10 @@ void press(Run& r) {
   const std::int32_t i = r.bar();
   const A target = static_cast<A>(r.note("on", static_cast<int>(r.any(kTargets))));
   kiv::Element* e = r.element(target, i, 8);
-  if (e) e->MouseDown(button, 0, 100, 30);
-  if (e && target == A::picSplit && button == kiv::kButtonLeft) r.splitBar = i;
-  if (e && target != A::picSplit && button == kiv::kButtonRight) r.effect = kFull;
+  if (!e) return r.idle();
+  e->MouseDown(button, 0, 100, 30);
+  if (target == A::picSplit && button == kiv::kButtonLeft) r.splitBar = i;
+  if (target != A::picSplit && button == kiv::kButtonRight) r.effect = kFull;
 }
 
 // While the mouse is held on a splitter it moves there, until it is released. The splitter keeps
@@ -209,15 +215,18 @@ void dragSplitter(Run& r) {
   if (r.note("release", r.c.chance(25))) {
     const auto button = r.note("button", static_cast<std::int16_t>(r.c.pick({1, 1, 2})));
     r.splitBar = 0;
-    if (e) e->MouseUp(button, 0, 100, 0), r.effect = {1, 0, r.dock().Show()};
+    if (!e) return r.idle();
+    e->MouseUp(button, 0, 100, 0);
+    r.effect = {1, 0, r.dock().Show()};
     return;
   }
   const auto [buttons, y] =
       std::tuple{r.note("buttons", static_cast<std::int16_t>(r.c.pick({1, 1, 1, 1, 2, 3, 0}))),
                  r.note("y", r.c.chance(85) ? r.c.between(-600, 600)
                                             : r.c.pick({-1000000000, -1, 2000000000}))};
-  if (e) e->MouseMove(buttons, 0, 100, static_cast<float>(y));
-  if (e && !r.dock().AllowScroll()) r.effect.stack = -1;
+  if (!e) return r.idle();
+  e->MouseMove(buttons, 0, 100, static_cast<float>(y));
+  if (!r.dock().AllowScroll()) r.effect.stack = -1;
 }
 
 void drop(Run& r) {
@@ -237,7 +246,7 @@ void drop(Run& r) {
         r.note("xPx", r.c.between(0, 400)),
         r.note("yPx", r.c.chance(35) ? r.c.between(0, 19) : r.c.between(20, 600))};
     kiv::Element* e = r.element(static_cast<A>(target), i, 5);
-    if (!e) return;
+    if (!e) return r.idle();
     r.h.platform->SetCursorPos(x, y);
     e->DragDrop(60, 60);
   }
@@ -293,7 +302,8 @@ const Op kOps[] = {
        kiv::VScrollBar& bar = r.dock().elements().VScroll();
        const auto v = r.note(
            "to", r.c.between(std::min(bar.Min(), bar.Max()), std::max(bar.Min(), bar.Max())));
-       if (bar.Visible() || r.note("anyway", r.c.chance(15))) bar.setValue(v);
+       if (!bar.Visible() && !r.note("anyway", r.c.chance(15))) return r.idle();
+       bar.setValue(v);
      }}};
 const Op kDragSplitter = {"dragSplitter", 1, kKeep, false, dragSplitter};
 
@@ -306,10 +316,11 @@ std::vector<std::string> Run::step() {
     for (const Op& o : kOps) r += weight(o);
     for (op = kOps, r = c.below(r); r >= weight(*op); ++op) r -= weight(*op);
   }
-  line << op->name;
-  const std::size_t before = h.platform->Messages().size(), calls = h.services->calls.size();
+  if (describe) line << op->name;
+  const std::size_t before = h.platform->Messages().size(), calls = h.services->callCount;
   std::vector<std::string> found;
   effect = op->effect;
+  untouched = false;
   try {
     op->act(*this);
   } catch (const kiv::KivError& e) {
@@ -331,41 +342,71 @@ std::vector<std::string> Run::step() {
   }
   // The step in which the services failed: a save may have stopped early, a layout may wait.
   const std::size_t failAt = h.services->failAt;
-  if (failAt > calls && failAt <= h.services->calls.size()) {
-    line << " (services failed)";
+  if (failAt > calls && failAt <= h.services->callCount) {
+    if (describe) line << " (services failed)";
     effect = kUnsettle;
   }
+  // An operation that changed nothing leaves what the last check found: nothing.
+  const bool unchanged = untouched && found.empty() && messages.empty() && effect.stack == 0 &&
+                         effect.widths == 0 && !effect.saved;
   if (!dock().Show()) effect.stack = effect.widths = -1;
   if (effect.stack != 0) stack = effect.stack > 0;
   if (effect.widths != 0) widths = effect.widths > 0;
+  if (unchanged) return found;
   for (auto& f : h.check(stack, widths)) found.push_back(f);
   for (auto& f : effect.saved ? h.checkSaved() : std::vector<std::string>{}) found.push_back(f);
   return found;
 }
 }  // namespace
 
+namespace {
+
+struct Outcome {
+  std::vector<std::string> done, found, messages;  // done: the operations, described or not
+  SequenceStats stats;
+};
+
+Outcome runOnce(Choices& choices, std::size_t maxSteps, std::size_t failAt, bool describe) {
+  Run run(choices);
+  run.describe = describe;
+  run.h.logging = run.h.services->logging = false;
+  run.h.services->failAt = failAt;
+  Outcome o;
+  while (o.found.empty() && o.done.size() < maxSteps && !choices.exhausted()) {
+    run.line.str("");
+    o.found = run.step();
+    o.done.push_back(run.line.str());
+  }
+  o.stats = {o.done.size(), failAt != 0 && run.h.services->callCount >= failAt};
+  if (o.found.empty()) {
+    o.done.push_back("the host releases the dock");
+    run.h.release();
+    o.found = run.h.check(false);
+  }
+  o.messages = run.messages;
+  return o;
+}
+
+}  // namespace
+
 std::string runSequence(Choices& choices, std::size_t maxSteps, const std::string& label,
                         std::size_t failAt, SequenceStats* stats) {
-  Run run(choices);
-  run.h.services->failAt = failAt;
-  std::vector<std::string> done, found;
-  while (found.empty() && done.size() < maxSteps && !choices.exhausted()) {
-    run.line.str("");
-    found = run.step();
-    done.push_back(run.line.str());
-  }
-  if (stats) *stats = {done.size(), failAt != 0 && run.h.services->calls.size() >= failAt};
-  if (found.empty()) {
-    done.push_back("the host releases the dock");
-    run.h.release();
-    found = run.h.check(false);
-  }
-  if (found.empty()) return {};
+  // The operations are described only for a report: the run that found something is run again
+  // from the same choices, describing them, which repeats it exactly.
+  const Choices start = choices;
+  Outcome o = runOnce(choices, maxSteps, failAt, false);
+  if (stats) *stats = o.stats;
+  if (o.found.empty()) return {};
+  Choices again = start;
+  Outcome described = runOnce(again, maxSteps, failAt, true);
+  const bool repeated = !described.found.empty();
+  if (repeated) o = std::move(described);
   std::ostringstream out;
-  out << label << ": an invariant broke after step " << done.size() << "\n";
-  for (std::size_t i = 0; i < done.size(); ++i) out << "  " << i + 1 << ":" << done[i] << "\n";
-  for (const auto& f : found) out << "  " << f << "\n";
-  for (const auto& m : run.messages) out << "  message box " << m << "\n";
+  out << label << ": an invariant broke after step " << o.done.size() << "\n";
+  if (!repeated) out << "  (running it again with descriptions found nothing)\n";
+  for (std::size_t i = 0; i < o.done.size(); ++i) out << "  " << i + 1 << ":" << o.done[i] << "\n";
+  for (const auto& f : o.found) out << "  " << f << "\n";
+  for (const auto& m : o.messages) out << "  message box " << m << "\n";
   return out.str();
 }
 
