@@ -1,6 +1,7 @@
-// The dock's private side: its fields, the operations its bars and collection call, and the
-// procedures of layout, painting, interaction and settings. One class, implemented by concern
-// in dock/, layout/, visuals/, interaction/ and settings/.
+// The dock's private side: its fields, the operations its bars and collection call, its input
+// entry points and the procedures of layout and painting that apply results to bars and
+// elements. The interaction handlers (interaction/interaction.h) and the settings persistence
+// (settings/settings.h) are their modules' functions over this state.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "collection/bar_collection.h"
+#include "interaction/interaction.h"
 #include "kivdock/bar.h"
 #include "kivdock/bars.h"
 #include "kivdock/broker.h"
@@ -21,6 +23,7 @@
 #include "platform/element_host.h"
 #include "platform/errors.h"
 #include "platform/failure.h"
+#include "settings/settings.h"
 
 namespace kiv::detail {
 
@@ -133,21 +136,20 @@ class DockCore final : public ElementHost, public LayoutingHost {
   void pPaintTitle(std::int32_t index);
   void pLoadColors();
   std::int32_t pGetColor(std::int32_t number);
-  // interaction/
-  void collapseClicked(std::int16_t index);
-  void expandClicked(std::int16_t index);
-  void upClicked(std::int16_t index);
-  void downClicked(std::int16_t index);
-  void optionsClicked(std::int16_t index);
-  void pTitleRightClick(std::int16_t index);
-  void titleMouseDown(std::int16_t index, std::int16_t button);
-  void DockBar_DragDrop(std::int16_t index);
-  void dockDragDrop(float x, float y);
-  void splitMouseMove(std::int16_t index, std::int16_t button, float y);
-  void splitMouseUp(std::int16_t index);
-  // settings/
-  void pSaveSettings();
-  void pLoadSettings();
+  // The procedures of the interaction and settings modules work on the dock's state.
+  friend void interaction::collapseClicked(DockCore&, std::int16_t);
+  friend void interaction::expandClicked(DockCore&, std::int16_t);
+  friend void interaction::upClicked(DockCore&, std::int16_t);
+  friend void interaction::downClicked(DockCore&, std::int16_t);
+  friend void interaction::optionsClicked(DockCore&, std::int16_t);
+  friend void interaction::pTitleRightClick(DockCore&, std::int16_t);
+  friend void interaction::titleMouseDown(DockCore&, std::int16_t, std::int16_t);
+  friend void interaction::DockBar_DragDrop(DockCore&, std::int16_t);
+  friend void interaction::dockDragDrop(DockCore&, float, float);
+  friend void interaction::splitMouseMove(DockCore&, std::int16_t, std::int16_t, float);
+  friend void interaction::splitMouseUp(DockCore&, std::int16_t);
+  friend void settings::pSaveSettings(DockCore&);
+  friend void settings::pLoadSettings(DockCore&);
 
   // The host's services object, reached after deferred work is done (the host may read).
   std::shared_ptr<SharedServices> hostServices();

@@ -7,6 +7,7 @@
 #include "kivdock/shared_services.h"
 #include "model/broker_state.h"
 #include "platform/failure.h"
+#include "settings/settings.h"
 
 namespace kiv::detail {
 
@@ -54,7 +55,7 @@ void DockCore::ShowElement(std::int32_t Index) {
 
 Hwnd DockCore::hWndItem(std::int16_t Index) { return elements_->picDockBar(Index).hWnd(); }
 
-void DockCore::Save() { pSaveSettings(); }
+void DockCore::Save() { settings::pSaveSettings(*this); }
 
 void DockCore::setSize(std::int32_t width, std::int32_t height) {
   width_ = width;
@@ -96,7 +97,7 @@ void DockCore::pHideBar(std::int16_t index) {
   ignoreFailure([&] { pAutoSize(); });
   ignoreFailure([&] { pPaintAll(); });
   ignoreFailure([&] { raiseClosed(bar(index)->Key()); });
-  ignoreFailure([&] { pSaveSettings(); });
+  ignoreFailure([&] { settings::pSaveSettings(*this); });
 }
 
 // Termination: save at run time, detach the broker, give every hosted control back.
@@ -105,7 +106,7 @@ void DockCore::terminate() {
   // broker hands out a reference that does not own it.
   savingOnExit_ = true;
   ignoreFailure([&] {
-    if (platform()->UserMode()) pSaveSettings();
+    if (platform()->UserMode()) settings::pSaveSettings(*this);
   });
   savingOnExit_ = false;
   ignoreFailure([&] {

@@ -1,6 +1,7 @@
 // User input from the elements, sent to the handler of the element's array. The element's array
 // and index are read first: the handlers may destroy the element.
 #include "dock/dock_core.h"
+#include "interaction/interaction.h"
 #include "platform/failure.h"
 
 namespace kiv::detail {
@@ -31,15 +32,15 @@ void DockCore::elementClick(Element& element) {
       case ElementArray::imgClose:
         return pHideBar(k);
       case ElementArray::imgCollapse:
-        return collapseClicked(k);
+        return interaction::collapseClicked(*this, k);
       case ElementArray::imgExpand:
-        return expandClicked(k);
+        return interaction::expandClicked(*this, k);
       case ElementArray::imgUp:
-        return upClicked(k);
+        return interaction::upClicked(*this, k);
       case ElementArray::imgDown:
-        return downClicked(k);
+        return interaction::downClicked(*this, k);
       case ElementArray::imgOpt:
-        return optionsClicked(k);
+        return interaction::optionsClicked(*this, k);
       default:
         return;
     }
@@ -49,7 +50,7 @@ void DockCore::elementClick(Element& element) {
 void DockCore::elementMouseDown(Element& element, std::int16_t button, std::int16_t, float, float) {
   handleInput(*this, element, [&](ElementArray array, std::int16_t k) {
     if (array == ElementArray::picTitel || array == ElementArray::lblTitel) {
-      titleMouseDown(k, button);
+      interaction::titleMouseDown(*this, k, button);
     } else if (array == ElementArray::Surface && button == kButtonRight) {
       std::string key;
       raiseRightClick(key);
@@ -60,13 +61,13 @@ void DockCore::elementMouseDown(Element& element, std::int16_t button, std::int1
 void DockCore::elementMouseMove(Element& element, std::int16_t button, std::int16_t, float,
                                 float y) {
   handleInput(*this, element, [&](ElementArray array, std::int16_t k) {
-    if (array == ElementArray::picSplit) splitMouseMove(k, button, y);
+    if (array == ElementArray::picSplit) interaction::splitMouseMove(*this, k, button, y);
   });
 }
 
 void DockCore::elementMouseUp(Element& element, std::int16_t, std::int16_t, float, float) {
   handleInput(*this, element, [&](ElementArray array, std::int16_t k) {
-    if (array == ElementArray::picSplit) splitMouseUp(k);
+    if (array == ElementArray::picSplit) interaction::splitMouseUp(*this, k);
   });
 }
 
@@ -76,9 +77,9 @@ void DockCore::elementDragDrop(Element& element, float x, float y) {
       case ElementArray::picDockBar:
       case ElementArray::picTitel:
       case ElementArray::lblTitel:
-        return DockBar_DragDrop(k);
+        return interaction::DockBar_DragDrop(*this, k);
       case ElementArray::Surface:
-        return dockDragDrop(x, y);
+        return interaction::dockDragDrop(*this, x, y);
       default:
         return;
     }

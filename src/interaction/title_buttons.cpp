@@ -1,75 +1,77 @@
 // The title buttons and the right press on a title.
 #include "dock/dock_core.h"
+#include "interaction/interaction.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
+#include "settings/settings.h"
 
-namespace kiv::detail {
+namespace kiv::detail::interaction {
 
-void DockCore::collapseClicked(std::int16_t index) {
-  ignoreFailure([&] { bar(index)->setState(eBarCollapsed); });
-  ignoreFailure([&] { pBarResized(index); });
-  ignoreFailure([&] { pArrangeTitle(index); });
+void collapseClicked(DockCore& dock, std::int16_t index) {
+  ignoreFailure([&] { dock.bar(index)->setState(eBarCollapsed); });
+  ignoreFailure([&] { dock.pBarResized(index); });
+  ignoreFailure([&] { dock.pArrangeTitle(index); });
 }
 
-void DockCore::expandClicked(std::int16_t index) {
-  ignoreFailure([&] { bar(index)->setState(eBarExpanded); });
-  ignoreFailure([&] { pBarResized(index); });
-  ignoreFailure([&] { pArrangeTitle(index); });
+void expandClicked(DockCore& dock, std::int16_t index) {
+  ignoreFailure([&] { dock.bar(index)->setState(eBarExpanded); });
+  ignoreFailure([&] { dock.pBarResized(index); });
+  ignoreFailure([&] { dock.pArrangeTitle(index); });
 }
 
-void DockCore::upClicked(std::int16_t index) {
-  ignoreFailure([&] { bars_->fMoveUp(index); });
-  ignoreFailure([&] { OrderBars(true); });
-  ignoreFailure([&] { pArrangeTitle(index); });
+void upClicked(DockCore& dock, std::int16_t index) {
+  ignoreFailure([&] { dock.bars_->fMoveUp(index); });
+  ignoreFailure([&] { dock.OrderBars(true); });
+  ignoreFailure([&] { dock.pArrangeTitle(index); });
   // The neighbours' up and down buttons follow the flags the layout has just set.
   std::int32_t p = 0;
-  ignoreFailure([&] { p = bars_->fOrderByIndex(index); });
+  ignoreFailure([&] { p = dock.bars_->fOrderByIndex(index); });
   ignoreFailure([&] {
-    if (auto below = bars_->ItemByOrder(p + 1)) pArrangeTitle(below->Index());
+    if (auto below = dock.bars_->ItemByOrder(p + 1)) dock.pArrangeTitle(below->Index());
   });
   ignoreFailure([&] {
-    if (auto above = bars_->ItemByOrder(p - 1)) pArrangeTitle(above->Index());
+    if (auto above = dock.bars_->ItemByOrder(p - 1)) dock.pArrangeTitle(above->Index());
   });
 }
 
-void DockCore::downClicked(std::int16_t index) {
-  ignoreFailure([&] { bars_->fMoveDown(index); });
-  ignoreFailure([&] { OrderBars(true); });
-  ignoreFailure([&] { pArrangeTitle(index); });
+void downClicked(DockCore& dock, std::int16_t index) {
+  ignoreFailure([&] { dock.bars_->fMoveDown(index); });
+  ignoreFailure([&] { dock.OrderBars(true); });
+  ignoreFailure([&] { dock.pArrangeTitle(index); });
   std::int32_t p = 0;
-  ignoreFailure([&] { p = bars_->fOrderByIndex(index); });
+  ignoreFailure([&] { p = dock.bars_->fOrderByIndex(index); });
   ignoreFailure([&] {
-    if (auto above = bars_->ItemByOrder(p - 1)) pArrangeTitle(above->Index());
+    if (auto above = dock.bars_->ItemByOrder(p - 1)) dock.pArrangeTitle(above->Index());
   });
 }
 
 // The options button: the host may ask for a reload of colours and settings, or cancel by
 // emptying the key.
-void DockCore::optionsClicked(std::int16_t index) {
+void optionsClicked(DockCore& dock, std::int16_t index) {
   std::string key;
   bool reload = false;
-  ignoreFailure([&] { key = bar(index)->Key(); });
-  ignoreFailure([&] { raiseOptShow(key, reload); });
+  ignoreFailure([&] { key = dock.bar(index)->Key(); });
+  ignoreFailure([&] { dock.raiseOptShow(key, reload); });
   if (key.empty()) return;
   if (reload) {
-    ignoreFailure([&] { pLoadColors(); });
-    ignoreFailure([&] { pLoadSettings(); });
+    ignoreFailure([&] { dock.pLoadColors(); });
+    ignoreFailure([&] { settings::pLoadSettings(dock); });
   } else {
     ignoreFailure([&] {
-      if (!bars_->fReapplyOrder(mAllowScroll)) pAutoSize();
+      if (!dock.bars_->fReapplyOrder(dock.mAllowScroll)) dock.pAutoSize();
     });
   }
-  ignoreFailure([&] { OrderBars(false); });
+  ignoreFailure([&] { dock.OrderBars(false); });
 }
 
-void DockCore::pTitleRightClick(std::int16_t index) {
+void pTitleRightClick(DockCore& dock, std::int16_t index) {
   std::string key;
-  ignoreFailure([&] { key = bar(index)->Key(); });
-  ignoreFailure([&] { raiseRightClick(key); });
+  ignoreFailure([&] { key = dock.bar(index)->Key(); });
+  ignoreFailure([&] { dock.raiseRightClick(key); });
   ignoreFailure([&] {
-    if (!bars_->fReapplyOrder(mAllowScroll)) pAutoSize();
+    if (!dock.bars_->fReapplyOrder(dock.mAllowScroll)) dock.pAutoSize();
   });
-  ignoreFailure([&] { OrderBars(false); });
+  ignoreFailure([&] { dock.OrderBars(false); });
 }
 
-}  // namespace kiv::detail
+}  // namespace kiv::detail::interaction

@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
+#include "settings/settings.h"
 
 namespace kiv::detail {
 
@@ -30,7 +31,7 @@ void DockCore::pBarResized(std::int16_t index) {
     ignoreFailure([&] { pSetSplitLimits(); });
   }
   requestRestack();
-  ignoreFailure([&] { pSaveSettings(); });
+  ignoreFailure([&] { settings::pSaveSettings(*this); });
 }
 
 void DockCore::fBarStateChanged(std::int16_t index, EKivBarStates& oldState) {

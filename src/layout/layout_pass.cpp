@@ -10,6 +10,7 @@
 #include "model/broker_state.h"
 #include "platform/failure.h"
 #include "platform/whole_number.h"
+#include "settings/settings.h"
 
 namespace kiv::detail {
 
@@ -55,7 +56,7 @@ void DockCore::OrderBars(bool save) {
     }
     if (w < 200) w = 200;
     pResizeWidth(w);
-    if (save && mShow) pSaveSettings();
+    if (save && mShow) settings::pSaveSettings(*this);
   });
 }
 
@@ -113,7 +114,7 @@ void DockCore::scrollChanged(VScrollBar&) {
 void DockCore::pRefreshAll() {
   ignoreFailure([&] { pLoadColors(); });
   ignoreFailure([&] {
-    if (mDoLoadSettings) pLoadSettings();
+    if (mDoLoadSettings) settings::pLoadSettings(*this);
   });
   mDoLoadSettings = true;
   ignoreFailure([&] { pAutoSize(); });

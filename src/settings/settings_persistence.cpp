@@ -7,8 +7,9 @@
 #include "kivdock/shared_services.h"
 #include "platform/failure.h"
 #include "settings/lenient_number.h"
+#include "settings/settings.h"
 
-namespace kiv::detail {
+namespace kiv::detail::settings {
 
 namespace {
 std::vector<std::string_view> splitFields(std::string_view text) {
@@ -24,15 +25,15 @@ std::vector<std::string_view> splitFields(std::string_view text) {
 
 // Order numbers count the bars group by group (top, left, right, bottom), in order within a
 // group; bars without a key take a number too but are not written.
-void DockCore::pSaveSettings() {
+void pSaveSettings(DockCore& dock) {
   trapAndReport("pSaveSettings", [&] {
     std::int32_t counter = 0;
     for (std::int32_t align = eAlignTop; align <= eAlignBottom; ++align) {
       // Each group walks the positions there are when it begins; a bar the host drops meanwhile
       // fails the save, one it adds waits for the next group.
-      const std::int32_t count = bars_->Count();
+      const std::int32_t count = dock.bars_->Count();
       for (std::int32_t p = 1; p <= count; ++p) {
-        auto b = barAtOrder(p);
+        auto b = dock.barAtOrder(p);
         if (b->AlignBar() != align) continue;
         ++counter;
         const std::string key = b->Key();
@@ -40,32 +41,32 @@ void DockCore::pSaveSettings() {
         const std::string value = std::to_string(counter) + ":" + std::to_string(b->AlignBar()) +
                                   ":" + std::to_string(b->State()) + ":" +
                                   std::to_string(b->Height());
-        hostServices()->WriteSetting(settingsSection_, key, value, 0);
+        dock.hostServices()->WriteSetting(dock.settingsSection_, key, value, 0);
       }
     }
   });
 }
 
-void DockCore::pLoadSettings() {
-  settlePendingRestack();
+void pLoadSettings(DockCore& dock) {
+  dock.settlePendingRestack();
   struct LoadingFlag {
     bool& flag;
     ~LoadingFlag() { flag = false; }
-  } loading{mLoading};
-  mLoading = true;
-  const std::int32_t count = bars_->Count();
+  } loading{dock.mLoading};
+  dock.mLoading = true;
+  const std::int32_t count = dock.bars_->Count();
   std::vector<std::int32_t> numbers(static_cast<std::size_t>(count));
   for (std::int32_t i = 1; i <= count; ++i) numbers[static_cast<std::size_t>(i) - 1] = i;
-  mShow = false;  // bar changes below cause no layout and no saving
+  dock.mShow = false;  // bar changes below cause no layout and no saving
   for (std::int32_t i = 1; i <= count; ++i) {
     std::shared_ptr<cKivBar> b;
     std::string key, text;
     ignoreFailure([&] {
-      b = barAtOrder(i);
+      b = dock.barAtOrder(i);
       key = b->Key();
     });
     if (!b || key.empty()) continue;
-    ignoreFailure([&] { text = hostServices()->ReadSetting(settingsSection_, key, 0); });
+    ignoreFailure([&] { text = dock.hostServices()->ReadSetting(dock.settingsSection_, key, 0); });
     if (text.empty()) {
       ignoreFailure([&] {
         if (b->HideByDefault()) b->setState(eBarHidden);
@@ -92,10 +93,10 @@ void DockCore::pLoadSettings() {
       if (auto height = lenientWholeNumber(fields[3])) b->setHeight(*height);
     });
   }
-  mShow = true;
+  dock.mShow = true;
   ignoreFailure([&] {
-    if (!bars_->fSetOrder(numbers, mAllowScroll)) pAutoSize();
+    if (!dock.bars_->fSetOrder(numbers, dock.mAllowScroll)) dock.pAutoSize();
   });
 }
 
-}  // namespace kiv::detail
+}  // namespace kiv::detail::settings
