@@ -4,7 +4,7 @@ namespace kivbench {
 
 BenchDock::BenchDock(int bars)
     : platform_(std::make_shared<kiv::HeadlessPlatform>()),
-      services_(std::make_shared<kiv::MemorySharedServices>()) {
+      services_(std::make_shared<BenchServices>()) {
   kiv::setPlatform(platform_);
   auto services = services_;
   kiv::setSharedServicesFactory([services] { return services; });
