@@ -10,6 +10,7 @@
 #include <QPalette>
 
 #include "kivdock/picture_box.h"
+#include "kivdock/qt/export.h"
 
 namespace kiv::qt::detail {
 
@@ -17,8 +18,8 @@ void paintDrawing(QPainter& painter, const PictureBox& box, const QPalette& pale
 
 // A box's back colour and drawing as one image at the device pixel ratio, made again only when
 // the drawing, the size, the ratio or the palette changed: a title's bands are then one copy
-// per paint instead of many fills.
-class DrawingCache {
+// per paint instead of many fills. Exported for the pixel-ratio test of a shared build.
+class KIVDOCK_QT_EXPORT DrawingCache {
  public:
   void invalidate() { stale_ = true; }
   // Null when the box has no drawing: its back colour alone is cheaper to fill.
