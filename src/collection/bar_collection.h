@@ -14,6 +14,9 @@
 
 namespace kiv::order {
 struct MoveStep;
+// A rule that gives the step moving the bar at position p with alignment a.
+using MoveRule = MoveStep (*)(const std::vector<std::optional<std::int32_t>>& alignAt,
+                              std::int32_t p, std::int32_t a);
 }  // namespace kiv::order
 
 namespace kiv::detail {
@@ -54,6 +57,7 @@ class BarCollection {
  private:
   std::vector<std::int32_t> orderSnapshot() const;  // mOrder, positions 1..Count
   std::vector<std::optional<std::int32_t>> alignsInOrder();
+  void moveWith(std::int32_t Index, order::MoveRule rule);
   void applyMove(std::int32_t Index, const order::MoveStep& step);
 
   // mOrder with its inverse kept in step; the visible-bar list is rebuilt on demand.

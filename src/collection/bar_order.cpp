@@ -98,21 +98,19 @@ void BarCollection::applyMove(std::int32_t Index, const order::MoveStep& step) {
   });
 }
 
-void BarCollection::fMoveUp(std::int32_t Index) {
+// A move reads the bar's position and alignment (each step may fail and is skipped), asks the
+// rule for the step and applies it.
+void BarCollection::moveWith(std::int32_t Index, order::MoveRule rule) {
   settleRestack(broker_);
   std::int32_t p = 0, a = 0;
   ignoreFailure([&] { p = fOrderByIndex(Index); });
   ignoreFailure([&] { a = must(Item(Index)).AlignBar(); });
-  applyMove(Index, order::moveUpStep(alignsInOrder(), p, a));
+  applyMove(Index, rule(alignsInOrder(), p, a));
 }
 
-void BarCollection::fMoveDown(std::int32_t Index) {
-  settleRestack(broker_);
-  std::int32_t p = 0, a = 0;
-  ignoreFailure([&] { p = fOrderByIndex(Index); });
-  ignoreFailure([&] { a = must(Item(Index)).AlignBar(); });
-  applyMove(Index, order::moveDownStep(alignsInOrder(), p, a));
-}
+void BarCollection::fMoveUp(std::int32_t Index) { moveWith(Index, order::moveUpStep); }
+
+void BarCollection::fMoveDown(std::int32_t Index) { moveWith(Index, order::moveDownStep); }
 
 // wanted[p - 1] is the position the bar now at position p should take (see order_rules.h).
 bool BarCollection::fSetOrder(const std::vector<std::int32_t>& wanted, bool grouped) {
