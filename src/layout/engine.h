@@ -74,6 +74,7 @@ enum class SharingEnd {
 struct SharingOutcome {
   SharingEnd end = SharingEnd::Unknown;
   std::uint64_t sharings = 0;  // how many sharings the steps run, the nested ones included
+  std::size_t nesting = 0;     // how deep the steps nest sharings in each other at most
 };
 SharingOutcome shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight);
 

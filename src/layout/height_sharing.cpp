@@ -1,5 +1,6 @@
 // Sharing the dock's height among the resizable bars: the steps of one round, and the whole
 // sharing with the nested sharings that a "ZAHL_TOP" bar starts.
+#include <algorithm>
 #include <cstddef>
 #include <limits>
 #include <unordered_map>
@@ -48,16 +49,21 @@ class Sharing {
   // The drag limit every resizable bar was given, once a round ran.
   std::optional<std::int64_t> cap() const { return cap_; }
   std::uint64_t sharings() const { return steps_; }
+  std::size_t deepest() const { return deepest_; }
 
   Heights run(const Heights& start, std::size_t depth) {
     if (auto known = done_.find(start); known != done_.end()) {
       if (!known->second.ended) throw Endless{};
       count(known->second.sharings);
+      // The steps run a known sharing again, with the sharings it starts.
+      deepest_ = std::max(deepest_, depth + known->second.nesting);
       return known->second.heights;
     }
     if (depth > kMaxNesting || done_.size() >= kMaxSharings) throw Endless{};
     done_.emplace(start, Outcome{});
     const std::uint64_t before = steps_;
+    const std::size_t deepestOutside = deepest_;
+    deepest_ = depth;
     count(1);
     Heights h = start;
     std::int64_t sum = 60;
@@ -85,6 +91,8 @@ class Sharing {
     outcome.ended = true;
     outcome.heights = h;
     outcome.sharings = steps_ >= kManySteps ? kManySteps : steps_ - before;
+    outcome.nesting = deepest_ - depth;
+    deepest_ = std::max(deepest_, deepestOutside);
     return h;
   }
 
@@ -92,6 +100,7 @@ class Sharing {
   struct Outcome {
     bool ended = false;
     std::uint64_t sharings = 0;  // this one and the ones it starts, each time it starts them
+    std::size_t nesting = 0;     // how deep the sharings it starts nest below it
     Heights heights;
   };
 
@@ -119,6 +128,7 @@ class Sharing {
   std::optional<std::int64_t> cap_;
   std::unordered_map<Heights, Outcome, HeightsHash> done_;
   std::uint64_t steps_ = 0;  // the sharings the steps run so far, up to kManySteps
+  std::size_t deepest_ = 0;  // the deepest nesting the steps reach so far
 
   static constexpr std::uint64_t kManySteps = std::uint64_t{1} << 62;
   void count(std::uint64_t n) { steps_ = n >= kManySteps - steps_ ? kManySteps : steps_ + n; }
@@ -145,14 +155,15 @@ SharingOutcome shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeigh
   try {
     Sharing sharing(slots, dockHeight);
     const Heights end = sharing.run(start, 0);
-    if (sharing.cap() && !fits(*sharing.cap())) return {SharingEnd::Unknown, sharing.sharings()};
+    if (sharing.cap() && !fits(*sharing.cap()))
+      return {SharingEnd::Unknown, sharing.sharings(), sharing.deepest()};
     for (std::size_t i = 0; i < slots.size(); ++i) {
       slots[i].height = end[i];
       if (sharing.cap() && slots[i].resizable) {
         slots[i].heightMax = static_cast<std::int32_t>(*sharing.cap());
       }
     }
-    return {SharingEnd::Ends, sharing.sharings()};
+    return {SharingEnd::Ends, sharing.sharings(), sharing.deepest()};
   } catch (const Endless&) {
     return {SharingEnd::Endless, 0};
   } catch (const Unknown&) {

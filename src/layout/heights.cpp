@@ -14,8 +14,11 @@ std::int32_t add(std::int32_t a, std::int64_t b) { return toLong(std::int64_t{a}
 // Whether a bar exists and may be resized; a missing bar counts as one that may not.
 bool resizable(const std::shared_ptr<cKivBar>& b) { return b && b->AllowResize(); }
 
-// Nested sharings up to this many run step by step; beyond it the dock writes what they leave.
+// Nested sharings run step by step up to this many in all and this deep; beyond that the dock
+// writes what they leave. Each nested one holds a few kilobytes of the stack while the host's
+// handlers run on top of it: 200 of them fit in the 1 MB stack of a Windows thread.
 constexpr std::uint64_t kStepByStepSharings = 10000;
+constexpr std::size_t kStepByStepNesting = 200;
 
 std::int32_t checked(std::optional<std::int32_t> v) {
   if (!v) throw errors::overflow();
@@ -52,7 +55,7 @@ bool DockCore::shareNestedHeights() {
       showReport(RecursionLimitError().Description(), "KivDock");
       return true;
     case layout::SharingEnd::Ends:
-      if (outcome.sharings > kStepByStepSharings) break;
+      if (outcome.sharings > kStepByStepSharings || outcome.nesting > kStepByStepNesting) break;
       stepByStepSharing_ = true;
       return false;
   }

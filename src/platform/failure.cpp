@@ -47,13 +47,7 @@ std::string currentFailureDescription() {
 
 void reportCurrentFailure(const char* caption) noexcept {
   try {
-    try {
-      throw;
-    } catch (const RecursionLimitError&) {
-      return;  // reported where it was detected
-    } catch (...) {
-      showReport(currentFailureDescription(), caption);
-    }
+    showReport(currentFailureDescription(), caption);
   } catch (...) {
   }
 }

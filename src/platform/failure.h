@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "platform/errors.h"
+
 namespace kiv::detail {
 
 // Work the innermost running call still owes (a waiting restack), done before a report reaches
@@ -29,7 +31,7 @@ class ReportPreparation {
 
 // Shows a failure report in the platform's message box; never fails.
 void showReport(const std::string& text, const std::string& caption) noexcept;
-// Reports the failure being handled (call inside a catch block) unless it was reported already.
+// Reports the failure being handled (call inside a catch block).
 void reportCurrentFailure(const char* caption) noexcept;
 // The description of the failure being handled (call inside a catch block).
 std::string currentFailureDescription();
@@ -47,6 +49,8 @@ bool trapAndReport(const char* caption, Body&& body) noexcept {
   try {
     body();
     return true;
+  } catch (const RecursionLimitError&) {
+    return false;  // reported once, where it was detected
   } catch (...) {
     reportCurrentFailure(caption);
     return false;

@@ -36,17 +36,18 @@ TEST(HeightSharing, TheWholeSharingEndsWithTheHeightsOfItsStepsOrTellsWhyNot) {
     Ints shared;
     std::int32_t cap;        // the drag limit of every resizable bar, 0 when no round ran
     std::uint64_t sharings;  // the steps run, nested ones included
+    std::size_t nesting;     // how deep they nest
   } rows[] = {
-      {"RRF", {1000, 1000, 500}, 2581, SharingEnd::Ends, {1000, 1000, 500}, 0, 1},
-      {"RRF", {1000, 1000, 500}, 2583, SharingEnd::Ends, {1012, 1012, 500}, 1000, 1},
+      {"RRF", {1000, 1000, 500}, 2581, SharingEnd::Ends, {1000, 1000, 500}, 0, 1, 0},
+      {"RRF", {1000, 1000, 500}, 2583, SharingEnd::Ends, {1012, 1012, 500}, 1000, 1, 0},
       // Four rounds: b and c stop at 400, a takes the rest.
-      {"RRR", {1500, 600, 600}, 1260, SharingEnd::Ends, {578, 400, 400}, 1500, 1},
-      {"FF", {1000, 1000}, 9000, SharingEnd::Ends, {1000, 1000}, 0, 1},
+      {"RRR", {1500, 600, 600}, 1260, SharingEnd::Ends, {578, 400, 400}, 1500, 1, 0},
+      {"FF", {1000, 1000}, 9000, SharingEnd::Ends, {1000, 1000}, 0, 1, 0},
       // Each height given to Z shares again before the round goes on: the rounds overshoot.
-      {"ZRR", {2000, 1100, 1100}, 3360, SharingEnd::Ends, {1735, 835, 835}, 1500, 231},
-      {"RZR", {1000, 1000, 1000}, 9000, SharingEnd::Ends, {2994, 2994, 2994}, 1500, 39},
-      {"ZRRRRR", {300, 1000, 1700, 2400, 3100, 3800}, 30000, SharingEnd::Endless, {}, 0, 0},
-      {"ZR", {2000000000, 2000000000}, 6000, SharingEnd::Unknown, {}, 0, 0},
+      {"ZRR", {2000, 1100, 1100}, 3360, SharingEnd::Ends, {1735, 835, 835}, 1500, 231, 9},
+      {"RZR", {1000, 1000, 1000}, 9000, SharingEnd::Ends, {2994, 2994, 2994}, 1500, 39, 5},
+      {"ZRRRRR", {300, 1000, 1700, 2400, 3100, 3800}, 30000, SharingEnd::Endless, {}, 0, 0, 0},
+      {"ZR", {2000000000, 2000000000}, 6000, SharingEnd::Unknown, {}, 0, 0, 0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.plan) + " in " + std::to_string(row.dockHeight));
@@ -57,6 +58,7 @@ TEST(HeightSharing, TheWholeSharingEndsWithTheHeightsOfItsStepsOrTellsWhyNot) {
     const SharingOutcome outcome = shareHeight(slots, row.dockHeight);
     ASSERT_EQ(outcome.end, row.end);
     EXPECT_EQ(outcome.sharings, row.sharings);
+    EXPECT_EQ(outcome.nesting, row.nesting);
     if (row.end != SharingEnd::Ends) continue;
     Ints shared;
     for (const auto& s : slots) {
