@@ -33,23 +33,13 @@ void showReport(const std::string& text, const std::string& caption) noexcept {
   }
 }
 
-std::string currentFailureDescription() {
+void reportFailure(const char* text, const char* caption) noexcept {
   try {
-    throw;
-  } catch (const KivError& e) {
-    return e.Description();
-  } catch (const std::exception& e) {
-    return e.what();
+    showReport(text, caption);
   } catch (...) {
-    return "Anwendungs- oder objektdefinierter Fehler";
   }
 }
 
-void reportCurrentFailure(const char* caption) noexcept {
-  try {
-    showReport(currentFailureDescription(), caption);
-  } catch (...) {
-  }
-}
+const char* const kUnknownFailureText = "Anwendungs- oder objektdefinierter Fehler";
 
 }  // namespace kiv::detail

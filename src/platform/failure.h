@@ -6,6 +6,7 @@
 // and no trap at all, which is a plain call. Any C++ exception counts as a failure.
 #pragma once
 
+#include <exception>
 #include <string>
 
 #include "platform/errors.h"
@@ -31,10 +32,10 @@ class ReportPreparation {
 
 // Shows a failure report in the platform's message box; never fails.
 void showReport(const std::string& text, const std::string& caption) noexcept;
-// Reports the failure being handled (call inside a catch block).
-void reportCurrentFailure(const char* caption) noexcept;
-// The description of the failure being handled (call inside a catch block).
-std::string currentFailureDescription();
+// The same for a failure being trapped; its texts are copied inside, so nothing can escape.
+void reportFailure(const char* text, const char* caption) noexcept;
+// What a failure that is neither a KivError nor a standard exception is reported as.
+extern const char* const kUnknownFailureText;
 
 template <class Step>
 void ignoreFailure(Step&& step) noexcept {
@@ -50,11 +51,15 @@ bool trapAndReport(const char* caption, Body&& body) noexcept {
     body();
     return true;
   } catch (const RecursionLimitError&) {
-    return false;  // reported once, where it was detected
+    // reported once, where it was detected
+  } catch (const KivError& e) {
+    reportFailure(e.Description().c_str(), caption);
+  } catch (const std::exception& e) {
+    reportFailure(e.what(), caption);
   } catch (...) {
-    reportCurrentFailure(caption);
-    return false;
+    reportFailure(kUnknownFailureText, caption);
   }
+  return false;
 }
 
 class ReportingSteps {
