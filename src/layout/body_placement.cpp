@@ -59,7 +59,7 @@ void DockCore::pPlaceControl(std::int16_t index) {
   } else {
     ignoreFailure([&] { control->setVisible(false); });
   }
-  ignoreFailure([&] { raiseCtlResize(b->Key()); });
+  ignoreFailure([&] { raiseCtlResize(b->state().Key_); });
 }
 
 }  // namespace kiv::detail
