@@ -37,8 +37,9 @@ class KIVDOCK_EXPORT PictureBox : public Element {
    public:
     explicit PaintScope(PictureBox& box);
     // A paint that depends only on the box's size and on `inputs`. When the box still shows
-    // what the last such paint with the same inputs and size drew, done() is true and the
-    // painter may leave the box as it is.
+    // what the last such paint with the same inputs and size drew, or when such a paint
+    // started lately from the very drawing the box shows and the scope has put its result in
+    // place, done() is true and the painter leaves the box as it is.
     PaintScope(PictureBox& box, const PaintInputs& inputs);
     ~PaintScope();
     PaintScope(const PaintScope&) = delete;
@@ -49,6 +50,7 @@ class KIVDOCK_EXPORT PictureBox : public Element {
    private:
     PictureBox& box_;
     bool done_ = false;
+    std::uint64_t record_ = 0;  // the paint's place among the remembered ones, 0 for none
   };
 
   PictureBox();

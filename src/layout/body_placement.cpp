@@ -10,16 +10,16 @@ namespace kiv::detail {
 void DockCore::pPlaceSplit(std::int16_t index) {
   Elements& el = *elements_;
   bool shown = false;
+  std::int32_t gap = 0;
   ignoreFailure([&] {
     auto b = bar(index);
     shown = b->ShowResize() && b->State() == eBarExpanded;
+    gap = b->AlignBar() == eAlignLeft ? 50 : 0;
   });
   if (!shown) {
     ignoreFailure([&] { el.picSplit(index).setVisible(false); });
     return;
   }
-  std::int32_t gap = 0;
-  ignoreFailure([&] { gap = bar(index)->AlignBar() == eAlignLeft ? 50 : 0; });
   ignoreFailure([&] { el.picSplit(index).setVisible(true); });
   ignoreFailure([&] {
     PictureBox& split = el.picSplit(index);
@@ -59,7 +59,7 @@ void DockCore::pPlaceControl(std::int16_t index) {
   } else {
     ignoreFailure([&] { control->setVisible(false); });
   }
-  ignoreFailure([&] { raiseCtlResize(b->Key()); });
+  ignoreFailure([&] { raiseCtlResize(b->state().Key_); });
 }
 
 }  // namespace kiv::detail

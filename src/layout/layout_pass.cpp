@@ -1,7 +1,8 @@
 // The layout pass: stacking the bars, the scroll bar and separator lines, the usable width, and
 // the entry points that end in the pass.
 #include <algorithm>
-
+#include <array>
+#include <memory>
 #include <vector>
 
 #include "dock/dock_core.h"
@@ -13,6 +14,47 @@
 #include "settings/settings.h"
 
 namespace kiv::detail {
+
+namespace {
+// The bars and slots of one stacking, kept for the next one so that stacking, which runs on
+// nearly every change, does not allocate. A stacking inside another takes space of its own.
+struct StackWork {
+  std::vector<std::shared_ptr<cKivBar>> atPosition;
+  std::vector<layout::StackSlot> slots;
+};
+
+class StackWorkLease {
+ public:
+  explicit StackWorkLease(std::size_t count) {
+    Spare& spare = spares();
+    if (spare.count > 0) work_ = std::move(spare.works[--spare.count]);
+    if (!work_) work_ = std::make_unique<StackWork>();
+    work_->atPosition.assign(count, nullptr);
+    work_->slots.assign(count, layout::StackSlot{});
+  }
+  ~StackWorkLease() {
+    work_->atPosition.clear();  // the bars are let go here, as a local list would be
+    Spare& spare = spares();
+    if (spare.count < spare.works.size()) spare.works[spare.count++] = std::move(work_);
+  }
+  StackWorkLease(const StackWorkLease&) = delete;
+  StackWorkLease& operator=(const StackWorkLease&) = delete;
+
+  std::vector<std::shared_ptr<cKivBar>>& atPosition() { return work_->atPosition; }
+  std::vector<layout::StackSlot>& slots() { return work_->slots; }
+
+ private:
+  struct Spare {
+    std::array<std::unique_ptr<StackWork>, 4> works;
+    std::size_t count = 0;
+  };
+  static Spare& spares() {
+    thread_local Spare spare;
+    return spare;
+  }
+  std::unique_ptr<StackWork> work_;
+};
+}  // namespace
 
 void DockCore::OrderBars(bool save) {
   trapAndReport("KivDock: OrderBars", [&] {
@@ -65,8 +107,9 @@ void DockCore::OrderBars(bool save) {
 // Packs the bars at their order positions, stacks them, and applies the tops and move flags.
 std::int32_t DockCore::pResizeHeight() {
   const std::int32_t count = bars_->Count();
-  std::vector<std::shared_ptr<cKivBar>> atPosition(static_cast<std::size_t>(count));
-  std::vector<layout::StackSlot> slots(static_cast<std::size_t>(count));
+  StackWorkLease work(static_cast<std::size_t>(count));
+  std::vector<std::shared_ptr<cKivBar>>& atPosition = work.atPosition();
+  std::vector<layout::StackSlot>& slots = work.slots();
   for (std::size_t i = 0; i < slots.size(); ++i) {
     auto b = bars_->ItemByOrder(static_cast<std::int32_t>(i) + 1);
     if (!b) continue;

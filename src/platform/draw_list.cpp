@@ -95,8 +95,8 @@ bool joined(Op& previous, const Op& next) {
   const PixelRect a = extentOf(previous), b = extentOf(next);
   const bool sameRows = a.top == b.top && a.bottom == b.bottom;
   if (!sameRows || b.left > a.right + 1 || b.right < a.left - 1) return false;
-  const float lowX = std::min({previous.x1, previous.x2, next.x1, next.x2});
-  const float highX = std::max({previous.x1, previous.x2, next.x1, next.x2});
+  const float lowX = std::min(std::min(std::min(previous.x1, previous.x2), next.x1), next.x2);
+  const float highX = std::max(std::max(std::max(previous.x1, previous.x2), next.x1), next.x2);
   previous.x1 = lowX;
   previous.x2 = highX;
   keep(previous, PixelRect{std::min(a.left, b.left), a.top, std::max(a.right, b.right), a.bottom});

@@ -53,41 +53,12 @@ void Elements::setObserver(ElementObserver* observer) { state_->observer_ = obse
 ElementObserver* Elements::observer() const { return state_->observer_; }
 const std::shared_ptr<Platform>& Elements::elementPlatform() const { return state_->platform_; }
 
-int detail::arraySlot(ElementArray array) {
-  switch (array) {
-    case ElementArray::picDockBar:
-      return 0;
-    case ElementArray::picTitel:
-      return 1;
-    case ElementArray::lblTitel:
-      return 2;
-    case ElementArray::lblTitelRight:
-      return 3;
-    case ElementArray::imgClose:
-      return 4;
-    case ElementArray::imgCollapse:
-      return 5;
-    case ElementArray::imgExpand:
-      return 6;
-    case ElementArray::imgIcon:
-      return 7;
-    case ElementArray::imgOpt:
-      return 8;
-    case ElementArray::imgUp:
-      return 9;
-    case ElementArray::imgDown:
-      return 10;
-    case ElementArray::picSplit:
-      return 11;
-    case ElementArray::lineSplit:
-      return 12;
-    default:
-      return -1;
-  }
-}
-
 Element* Elements::find(ElementArray array, std::int16_t k) const {
   const detail::ElementsState& st = *state_;
+  if (const int s = detail::arraySlot(array); s >= 0) {
+    const auto& vec = st.arrays_[static_cast<std::size_t>(s)];
+    return k >= 0 && k < static_cast<std::int32_t>(vec.size()) ? vec[k].get() : nullptr;
+  }
   switch (array) {
     case ElementArray::Surface:
       return st.surface_.get();
@@ -100,18 +71,18 @@ Element* Elements::find(ElementArray array, std::int16_t k) const {
     case ElementArray::imgHand:
       return st.hand_.get();
     default:
-      break;
+      return nullptr;
   }
-  const int s = detail::arraySlot(array);
-  if (s < 0 || k < 0) return nullptr;
-  const auto& vec = st.arrays_[s];
-  return k < static_cast<std::int32_t>(vec.size()) ? vec[k].get() : nullptr;
 }
 
 namespace {
-Element& at(const Elements& elements, ElementArray array, std::int16_t k) {
-  if (Element* e = elements.find(array, k)) return *e;
-  throw detail::errors::missingElement(k);
+// Element k of one of the arrays; one that does not exist throws.
+Element& at(const detail::ElementsState& st, int slot, std::int16_t k) {
+  const auto& vec = st.arrays_[static_cast<std::size_t>(slot)];
+  if (k < 0 || k >= static_cast<std::int32_t>(vec.size()) || !vec[k]) {
+    throw detail::errors::missingElement(k);
+  }
+  return *vec[k];
 }
 }  // namespace
 
@@ -183,9 +154,10 @@ void Elements::forEach(const std::function<void(Element&)>& visit) const {
   }
 }
 
-#define KIV_ELEMENT_ACCESSOR(Type, name)                         \
-  Type& Elements::name(std::int16_t k) {                         \
-    return static_cast<Type&>(at(*this, ElementArray::name, k)); \
+#define KIV_ELEMENT_ACCESSOR(Type, name)                        \
+  Type& Elements::name(std::int16_t k) {                        \
+    constexpr int slot = detail::arraySlot(ElementArray::name); \
+    return static_cast<Type&>(at(*state_, slot, k));            \
   }
 KIV_ELEMENT_ACCESSOR(PictureBox, picDockBar)
 KIV_ELEMENT_ACCESSOR(PictureBox, picTitel)

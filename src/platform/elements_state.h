@@ -29,8 +29,20 @@ struct ElementsState {
   std::array<std::vector<std::unique_ptr<Element>>, kArrays> arrays_;
 };
 
-// The place of an element array among the arrays, -1 for a single element.
-int arraySlot(ElementArray array);
+// The place of an element array among the arrays, -1 for a single element. The arrays follow
+// each other in ElementArray from picDockBar to lineSplit.
+constexpr int arraySlot(ElementArray array) {
+  const int slot = static_cast<int>(array) - static_cast<int>(ElementArray::picDockBar);
+  return slot >= 0 && slot < ElementsState::kArrays ? slot : -1;
+}
+static_assert(arraySlot(ElementArray::picDockBar) == 0 && arraySlot(ElementArray::picTitel) == 1 &&
+              arraySlot(ElementArray::lblTitel) == 2 &&
+              arraySlot(ElementArray::lblTitelRight) == 3 &&
+              arraySlot(ElementArray::imgClose) == 4 && arraySlot(ElementArray::imgCollapse) == 5 &&
+              arraySlot(ElementArray::imgExpand) == 6 && arraySlot(ElementArray::imgIcon) == 7 &&
+              arraySlot(ElementArray::imgOpt) == 8 && arraySlot(ElementArray::imgUp) == 9 &&
+              arraySlot(ElementArray::imgDown) == 10 && arraySlot(ElementArray::picSplit) == 11 &&
+              arraySlot(ElementArray::lineSplit) == 12 && arraySlot(ElementArray::Surface) == -1);
 
 // Creates element k of an array as a hidden copy of its template, in the template's container.
 Element& createElement(Elements& elements, ElementArray array, std::int16_t k);

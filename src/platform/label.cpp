@@ -10,7 +10,14 @@ Label::Label() : Element(ElementKind::Label) {}
 std::unique_ptr<Element> Label::clone() const { return std::unique_ptr<Element>(new Label(*this)); }
 
 void Label::fitText() {
-  const auto p = owner() && owner()->elementPlatform() ? owner()->elementPlatform() : platform();
+  // The elements hold their platform for as long as they live; only a label without one asks
+  // for the library-wide platform.
+  Platform* p = owner() ? owner()->elementPlatform().get() : nullptr;
+  std::shared_ptr<Platform> global;
+  if (!p) {
+    global = platform();
+    p = global.get();
+  }
   if (!p) return;
   setWidth(p->TextWidth(font_, caption_));
   setHeight(p->TextHeight(font_));

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 #include "kivdock/elements.h"
 #include "kivdock/platform.h"
 #include "platform/draw_list.h"
 #include "platform/failure.h"
+#include "platform/paint_memo.h"
 
 namespace kiv {
 
@@ -34,10 +36,26 @@ PictureBox::PaintScope::PaintScope(PictureBox& box, const PaintInputs& inputs) :
   box.lastPaintH_ = box.Height();
   box.lastPaintShown_ = false;
   box.repeatablePaint_ = true;
+  const detail::PaintStart start{inputs,      box.lastPaintW_, box.lastPaintH_,
+                                 box.drawnW_, box.drawnH_,     &box.drawing_};
+  if (const detail::PaintResult* known = detail::rememberedPaint(start)) {
+    box.drawing_.assign(known->drawing.begin(), known->drawing.end());
+    box.drawnW_ = known->drawnW;
+    box.drawnH_ = known->drawnH;
+    if (known->drew) box.paintChanged_ = true;
+    done_ = true;
+    return;
+  }
+  if (std::uncaught_exceptions() == 0) record_ = detail::beginPaint(start);
 }
 
 PictureBox::PaintScope::~PaintScope() {
   if (--box_.paintDepth_ > 0) return;
+  // A paint that ran through at the size it started at is remembered for the next one alike.
+  if (record_ && std::uncaught_exceptions() == 0 && box_.lastPaintW_ == box_.Width() &&
+      box_.lastPaintH_ == box_.Height()) {
+    detail::keepPaint(record_, box_.drawing_, box_.drawnW_, box_.drawnH_, box_.paintChanged_);
+  }
   if (box_.repeatablePaint_) box_.lastPaintShown_ = true;
   box_.repeatablePaint_ = false;
   if (!box_.paintChanged_) return;

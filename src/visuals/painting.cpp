@@ -25,9 +25,14 @@ void DockCore::pPaint(std::int16_t index) {
 void DockCore::pPaintTitle(std::int32_t index) {
   std::int32_t start = 0, end = 0;
   bool vertical = false;
-  ignoreFailure([&] { start = bar(index)->TitleBackColorStart(); });
-  ignoreFailure([&] { end = bar(index)->TitleBackColorEnd(); });
-  ignoreFailure([&] { vertical = bar(index)->TitleVertical(); });
+  // Without a bar all three reads fail and the gradient is black.
+  std::shared_ptr<cKivBar> b;
+  ignoreFailure([&] { b = bar(index); });
+  if (b) {
+    start = b->TitleBackColorStart();
+    end = b->TitleBackColorEnd();
+    vertical = b->TitleVertical();
+  }
   ignoreFailure([&] { DrawGradient(elements_->picTitel(toInteger(index)), start, end, vertical); });
 }
 

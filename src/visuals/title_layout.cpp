@@ -1,6 +1,7 @@
 // The title line of a bar (pArrangeTitle): the dock reads the bar and the elements' widths, the
 // visuals give every element's place, and the dock writes them, each write a step of its own.
 #include "dock/dock_core.h"
+#include "model/bar_state.h"
 #include "platform/failure.h"
 #include "visuals/visuals.h"
 
@@ -13,7 +14,7 @@ visuals::TitleBar titleBar(const cKivBar& b) {
   t.canExpand = b.CanExpand();
   t.canMove = b.CanMove();
   t.hasIcon = static_cast<bool>(b.Icon());
-  t.titleEmpty = !t.canExpand && b.Title().empty();  // read only where it decides: a copy
+  t.titleEmpty = !t.canExpand && b.state().Title_.empty();
   t.state = b.State();
   t.showOptions = b.ShowOptions();
   t.showClose = b.ShowClose();
@@ -79,8 +80,8 @@ void DockCore::pArrangeTitle(std::int32_t index) {
       });
       step([&] { el.lblTitel(k).setLeft(start.captionLeft); });
     }
-    step([&] { el.lblTitel(k).setCaption(b->Title()); });
-    step([&] { el.lblTitelRight(k).setCaption(b->TitleRight()); });
+    step([&] { el.lblTitel(k).setCaption(b->state().Title_); });
+    step([&] { el.lblTitelRight(k).setCaption(b->state().TitleRight_); });
   } else {
     step([&] { el.lblTitel(k).setLeft(0); });
   }
@@ -119,20 +120,24 @@ void DockCore::pArrangeTitle(std::int32_t index) {
     show(el.imgDown(k), end.down);
     show(el.imgUp(k), end.up);
     step([&] {
-      if (b->TitleRight().empty()) return;
+      if (b->state().TitleRight_.empty()) return;
       Label& right = el.lblTitelRight(k);
       right.setLeft(visuals::rightCaptionLeft(W, right.Width(), end.taken));
     });
     const visuals::TitlePointer pointer = visuals::titlePointer(bar->canMove);
     step([&] {
       PictureBox& title = el.picTitel(k);
+      // The tip is made a text only when it changes.
+      auto setTip = [&] {
+        if (title.ToolTipText() != pointer.toolTip) title.setToolTipText(pointer.toolTip);
+      };
       if (bar->canMove) {
-        title.setToolTipText(pointer.toolTip);
+        setTip();
         el.lblTitel(k).setMousePointer(pointer.pointer);
         title.setMousePointer(pointer.pointer);
       } else {
         title.setMousePointer(pointer.pointer);
-        title.setToolTipText(pointer.toolTip);
+        setTip();
         el.lblTitel(k).setMousePointer(pointer.pointer);
       }
     });

@@ -13,6 +13,7 @@
 
 #include "kivdock/headless_platform.h"
 #include "kivdock/kivdock.h"
+#include "visuals/visuals.h"
 
 namespace kivtest {
 namespace {
@@ -96,7 +97,12 @@ struct Resize {
 struct Back {
   std::int32_t colour;
 };
-using Step = std::variant<Draw, Resize, Back>;
+// A title gradient, painted as the dock paints it.
+struct Paint {
+  std::int32_t start, end;
+  bool vertical;
+};
+using Step = std::variant<Draw, Resize, Back, Paint>;
 using Steps = std::vector<Step>;
 
 constexpr float kFar = 1e9f, kInf = std::numeric_limits<float>::infinity();
@@ -136,6 +142,15 @@ void expectSameColours(const Steps& steps, const std::string& name) {
       box.setWidth(r->width);
       box.setHeight(r->height);
       reference.resize(r->width, r->height);
+    } else if (const auto* p = std::get_if<Paint>(&step)) {
+      kiv::detail::DrawGradient(box, p->start, p->end, p->vertical);
+      const kiv::visuals::Gradient g(p->start, p->end, p->vertical,
+                                     static_cast<std::int32_t>(std::nearbyint(box.Width())),
+                                     box.Width(), box.Height());
+      for (std::size_t i = 0; i < g.count(); ++i) {
+        const kiv::visuals::Band band = g.band(i);
+        reference.line(band.x1, band.y1, band.x2, band.y2, band.colour, band.filled);
+      }
     } else if (const auto* b = std::get_if<Back>(&step)) {
       box.setBackColor(b->colour);
       reference.back(b->colour);
@@ -176,6 +191,18 @@ TEST(DrawList, PointShowsTheColoursAPixelImageWouldShow) {
                bands(2000, false, 400)})},
       {"lines repainted at other widths",
        joined({bands(3990, true, 100), bands(4500, true, 200), bands(1000, true, 300)})},
+      // A paint that starts from what an earlier one started from may take over its result,
+      // but one at another size or over another drawing must not.
+      {"a gradient", {Resize{3000, 600}, Paint{0x000000, 0x0000FF, false}}},
+      {"the gradient at another width", {Resize{4500, 600}, Paint{0x000000, 0x0000FF, false}}},
+      {"the gradient over a box it covers",
+       {Resize{3000, 600}, Draw{0, 0, 30, 30, 9, true}, Paint{0x000000, 0x0000FF, false}}},
+      {"the gradient over a box below its bands",
+       {Resize{3000, 600}, Draw{0, 520, 3000, 590, 9, true}, Paint{0x000000, 0x0000FF, false}}},
+      {"gradients painted back and forth",
+       {Resize{3000, 270}, Paint{0x000000, 0x0000FF, true}, Paint{0x00FF00, 0x0000FF, true},
+        Paint{0x000000, 0x0000FF, true}, Resize{2000, 270}, Paint{0x000000, 0x0000FF, true},
+        Resize{3000, 270}, Paint{0x00FF00, 0x0000FF, true}}},
       {"a box trimmed from every side and split in the middle",
        {wide, Draw{0, 0, 600, 300, 1, true}, Draw{0, 0, 100, 300, 2, true},
         Draw{500, 0, 600, 300, 3, true}, Draw{0, 0, 600, 40, 4, true},
