@@ -36,7 +36,7 @@ TEST_F(DockTest, SavedTextsCountTheBarsGroupByGroup) {
 
 TEST_F(DockTest, LoadingReadsNumbersLenientlyAndFollowsTheBarsFlags) {
   struct Case {
-    const char *key, *flags, *text;  // flags: c ShowClose, h HideByDefault, f not resizable
+    const char *key, *flags, *text;  // c ShowClose, h HideByDefault, f not resizable, x hidden
     std::int32_t align, state, height;
   };
   // Scroll mode shares no height, and its grouped order moves a keyed bar that it does not
@@ -53,6 +53,7 @@ TEST_F(DockTest, LoadingReadsNumbersLenientlyAndFollowsTheBarsFlags) {
       {"halves", "", "9:2.5:1:2000.5", 2, 1, 2000},      // 2.5 to 2, 2000.5 to 2000
       // Numbers outside 32 bits leave the value as it was; 2^32 + 1 must not wrap to 1.
       {"tooLarge", "", "4294967297:-2147483649:1:1500", 1, 1, 1500},
+      {"", "x", "", 1, 2, 0},  // hidden without a key: left in its group
   };
   dock->setAllowScroll(true);
   for (const Case& c : cases) {
@@ -61,6 +62,7 @@ TEST_F(DockTest, LoadingReadsNumbersLenientlyAndFollowsTheBarsFlags) {
     added->setShowClose(std::strchr(c.flags, 'c') != nullptr);
     added->setHideByDefault(std::strchr(c.flags, 'h') != nullptr);
     if (std::strchr(c.flags, 'f')) added->setAllowResize(false);
+    if (std::strchr(c.flags, 'x')) added->setState(kiv::eBarHidden);
   }
   dock->setShow(true);
   for (std::int32_t i = 1; i <= dock->Bars().Count(); ++i) {
@@ -76,16 +78,21 @@ TEST_F(DockTest, LoadingReadsNumbersLenientlyAndFollowsTheBarsFlags) {
 // The host's settings services may change the bars while the dock reads or writes: each pass
 // keeps to the bars it counted when it began.
 TEST_F(DockTest, SettingsPassesKeepTheBarsTheyCountedWhenTheHostChangesThem) {
-  // Loading: the first read adds a keyed bar, which follows the stored ones and goes right.
-  dock->setAllowScroll(true);
-  services->Settings = {{{"DockBar", "A"}, "2:1:1:1000"}, {{"DockBar", "B"}, "1:1:1:1000"}};
-  addBar("A"), addBar("B");
+  // Loading: the first read adds a keyed bar. The stored numbers then name too few positions
+  // for fill mode, which keeps the order; scroll mode sorts the stored bars and sends it right.
   bool once = true;
   services->onRead = [&](const std::string&) {
     if (std::exchange(once, false)) addBar("late");
   };
-  dock->setShow(true);
-  EXPECT_EQ(order(), (Keys{"B", "A", "late"}));
+  for (const bool scroll : {false, true}) {
+    dock = harness().createDock(4000, 6000);
+    dock->setAllowScroll(scroll);
+    services->Settings = {{{"DockBar", "A"}, "2:1:1:1000"}, {{"DockBar", "B"}, "1:1:1:1000"}};
+    addBar("A"), addBar("B");
+    once = true;
+    dock->setShow(true);
+    EXPECT_EQ(order(), scroll ? (Keys{"B", "A", "late"}) : (Keys{"A", "B", "late"}));
+  }
   EXPECT_EQ(dock->Bars().ItemByKey("late")->AlignBar(), kiv::eAlignRight);
 
   // Saving walks each group over the positions counted when the group begins: a right bar
