@@ -83,13 +83,8 @@ class DockWidgetTest : public QObject {
     dock().setAllowScroll(scroll);
     std::vector<Bar> bars;
     for (const auto& key : keys) {
-      const Bar& bar = bars.emplace_back(dock().Bars().Add());
-      bar->setKey(key);
-      bar->setTitle(key);
-      bar->setCanExpand(true);
-      bar->setAllowResize(true);
-      bar->setShowClose(true);
-      bar->setHeight(height);
+      bars.push_back(widget_->addBar(QString::fromStdString(key), QString::fromStdString(key)));
+      bars.back()->setHeight(height);
     }
     dock().setShow(true);
     QApplication::setActiveWindow(widget_.get());
