@@ -6,26 +6,14 @@
 
 namespace kivtest {
 
-TEST_F(DockTest, SavedTextsCountTheBarsGroupByGroup) {
-  addBar("a")->setHeight(2000);  // no bar is resizable and expanded: nothing is shared
-  auto b = addResizable("b", 1000);
-  b->setAlignBar(kiv::eAlignLeft);
-  b->setState(kiv::eBarCollapsed);
-  addBar("")->setHeight(500);  // no key: counted, never written
-  auto c = addBar("c");
-  c->setAlignBar(kiv::eAlignRight);
-  c->setState(kiv::eBarHidden);
-  addBar("d")->setHeight(800);
-  addBar("odd")->setAlignBar(static_cast<kiv::eAlignBar>(7));  // outside the groups: not saved
-  dock->setShow(true);
-  dock->Save();
-  EXPECT_EQ(services->Settings, (decltype(services->Settings){{{"DockBar", "a"}, "1:1:1:2000"},
-                                                              {{"DockBar", "d"}, "3:1:1:800"},
-                                                              {{"DockBar", "b"}, "4:2:0:300"},
-                                                              {{"DockBar", "c"}, "5:3:2:0"}}));
-  // The host's next run has only the keyed bars: states come back, but the stored order numbers
-  // 1, 3, 4, 5 do not name every position once, so fill mode keeps the order.
-  dock = harness().createDock(4000, 6000);
+// What saving writes is the saved-texts invariant of the random sequences. Loaded again with only
+// the keyed bars, the states come back, but the order numbers 1, 3, 4, 5 do not name every
+// position once, so fill mode keeps the order.
+TEST_F(DockTest, FillModeKeepsTheOrderWhenTheStoredNumbersDoNotNameEveryPosition) {
+  services->Settings = {{{"DockBar", "a"}, "1:1:1:2000"},
+                        {{"DockBar", "d"}, "3:1:1:800"},
+                        {{"DockBar", "b"}, "4:2:0:300"},
+                        {{"DockBar", "c"}, "5:3:2:0"}};
   for (const char* key : {"c", "b", "a", "d"}) addResizable(key, 1000)->setShowClose(true);
   dock->setShow(true);
   EXPECT_EQ(order(), (Keys{"c", "b", "a", "d"}));
