@@ -13,7 +13,7 @@ using Bars = std::vector<Bar>;
 class HeightsTest : public DockTest {
  protected:
   // A new dock with bars "a", "b", ... after the plan (R resizable, F fixed, C collapsed,
-  // H hidden), shown.
+  // H hidden, Z resizable and keyed "ZAHL_TOP"), shown.
   Bars build(const std::string& plan, const Ints& start, std::int32_t dockHeight) {
     dock = harness().createDock(4000, dockHeight);
     services->Settings.clear();  // what the old dock saved as it went
@@ -23,6 +23,7 @@ class HeightsTest : public DockTest {
       if (plan[i] == 'F') bars.back()->setAllowResize(false);
       if (plan[i] == 'C') bars.back()->setState(kiv::eBarCollapsed);
       if (plan[i] == 'H') bars.back()->setState(kiv::eBarHidden);
+      if (plan[i] == 'Z') bars.back()->setKey("ZAHL_TOP");
     }
     dock->setShow(true);
     return bars;
@@ -45,11 +46,21 @@ TEST_F(HeightsTest, ShowingSharesTheHeightAndACollapsedBarsNeighbourTakesUpWhatI
   const Case cases[] = {
       {"RRF", {1000, 1000, 500}, 2581, -1, {1000, 1000, 500}},  // 10.5 to 10: fits
       {"RRF", {1000, 1000, 500}, 2583, -1, {1012, 1012, 500}},  // 11.5 to 12
+      {"RRF", {1000, 1000, 500}, 2539, -1, {1000, 1000, 500}},  // -10.5 to -10: fits
+      {"RRF", {1000, 1000, 500}, 2537, -1, {988, 988, 500}},    // -11.5 to -12
+      {"FF", {1000, 1000}, 9000, -1, {1000, 1000}},
+      // Each height given to a "ZAHL_TOP" bar shares again before the round goes on.
+      {"RZR", {1000, 1000, 1000}, 9000, -1, {2994, 2994, 2994}},
       // Corrections -500, -200, -133, -89: b and c stop at 400, a takes the rest, four rounds.
       {"RRR", {1500, 600, 600}, 1260, -1, {578, 400, 400}},
       {"RRR", {1000, 1000, 1000}, 3360, 0, {300, 1900, 1100}},
       {"RRR", {1000, 1000, 1000}, 3360, 2, {1100, 1900, 300}},  // the last: the one above
       {"RRF", {1000, 1000, 1000}, 3360, 1, {2000, 300, 1000}},  // the next is last and fixed
+      // A fixed neighbour: the last resizable bar takes it up; with none, the neighbour still.
+      {"RFR", {1000, 1000, 1000}, 3360, 0, {300, 1000, 2000}},
+      {"RFF", {1000, 1000, 1000}, 3360, 0, {300, 2000, 1000}},
+      {"FRRH", {1000, 1000, 1000, 1000}, 3360, 1, {1000, 300, 2000, 0}},
+      {"FF", {1000, 1000}, 2360, 1, {2000, 300}},
       // The bar's place counts all bars, the neighbour's only the visible ones: c, not b.
       {"HRRR", {1000, 1000, 1000, 1000}, 3360, 1, {0, 300, 1100, 1900}},
   };

@@ -79,6 +79,20 @@ TEST_F(TitleButtonsTest, ScrollModeButtonsMoveABarFromTheTopBandToTheRightColumn
   }
 }
 
+// A bottom bar keeps the buttons of the last fill-mode pass; it moves in the order but stays
+// a bottom bar.
+TEST_F(TitleButtonsTest, ABottomBarMovesInTheOrderOnly) {
+  auto b = addResizable("b", 1000);
+  addResizable("t", 1000);
+  b->setAlignBar(kiv::eAlignBottom);
+  dock->setShow(true);
+  dock->setAllowScroll(true);
+  b->setTop(3000);
+  harness().click(el().imgDown(k(b)));
+  EXPECT_EQ(order(), (Keys{"t", "b"}));
+  EXPECT_EQ(b->AlignBar(), kiv::eAlignBottom);
+}
+
 // The host's handler runs first and may change bars; what the dock does next depends on where
 // the user pressed and on the host's answer to OptShow.
 TEST_F(TitleButtonsTest, RightPressAndOptionsRegroupAfterTheHostAnswered) {

@@ -27,6 +27,9 @@ TEST_F(DockTest, TitleRightSideCaptionsAndPointersFollowTheBarsFlags) {
     return fromEdge;
   };
   EXPECT_EQ(rightSide(), (Places{260, 500, 740, 980, 1020}));
+  b->setShowOptions(false);  // the buttons left of it move up to the edge
+  relayout();
+  EXPECT_EQ(rightSide(), (Places{0, 260, 500, 740, 780}));
   EXPECT_EQ(el().lblTitelRight(k(a)).Width(), 0.0f) << "a caption never set is as wide as its text";
   EXPECT_TRUE(caption.ForeColor() == 0xC0 && right.ForeColor() == 0xC0);
   // A movable bar offers dragging over its title box and caption only.
@@ -35,10 +38,9 @@ TEST_F(DockTest, TitleRightSideCaptionsAndPointersFollowTheBarsFlags) {
   EXPECT_NE(right.MousePointer(), kiv::kPointerSizeAll);
   EXPECT_EQ(title.ToolTipText(), "Element kann durch 'drag and drop' verschoben werden");
 
-  b->setShowOptions(false);
   b->setShowClose(false);
   for (const auto& bar : {a, b, c}) bar->setCanMove(false);
-  dock->ShowElement(9999);  // a layout pass: no bar has this index
+  relayout();
   EXPECT_EQ(rightSide(), (Places{0, 0, 0, 0, 60}));
   EXPECT_EQ(std::make_tuple(title.MousePointer(), caption.MousePointer()),
             std::make_tuple(kiv::kPointerDefault, kiv::kPointerDefault));
@@ -69,7 +71,7 @@ TEST_F(DockTest, TitleLeftSidePlacesTheExpandButtonIconAndCaption) {
   withIcon->setIcon(icon);
   EXPECT_EQ(leftSide(withIcon), (Places{-1, 40, 340, 625}));
   plain->setIcon(icon);
-  dock->ShowElement(9999);
+  relayout();
   EXPECT_EQ(leftSide(withIcon), (Places{-1, 40, 340, 640}));
   EXPECT_EQ(leftSide(plain), (Places{-1, -1, 40, 340}));
 }

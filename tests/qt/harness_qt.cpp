@@ -20,8 +20,6 @@ Qt::MouseButtons qtButtons(std::int16_t buttons) { return Qt::MouseButton(button
 
 class QtHarness : public Harness {
  public:
-  std::string name() const override { return "qt"; }
-
   void install() override {
     for (auto& w : windows_) delete w.data();
     windows_.clear();
@@ -70,7 +68,6 @@ class QtHarness : public Harness {
     for (const auto& m : platform_->Messages()) out.push_back({m.Text, m.Caption});
     return out;
   }
-  void clearMessages() override { platform_->ClearMessages(); }
   void setUserMode(bool runTime) override { platform_->SetUserMode(runTime); }
 
   void click(kiv::Element& e) override {

@@ -1,7 +1,5 @@
-// KivDockWidget as its user sees and drives it: screenshots against the element model, host
-// widgets carried by bars, Qt's input rules, the scroll bar and wheel, the palette, the keyboard
-// (titles take the focus in bar order, keys do what the title buttons do) and the accessibility
-// tree, which names bars and buttons and presses them.
+// KivDockWidget as its user sees and drives it: screenshots, hosted widgets, Qt's input rules,
+// scrolling, the palette, the keyboard and the accessibility tree.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QHelpEvent>
@@ -28,8 +26,8 @@ QRect pixelsOf(const kiv::Element& e) {
                QPoint(px(e.Left() + e.Width()) - 1, px(e.Top() + e.Height()) - 1));
 }
 
-// Where an element's point (twips) shows in the dock widget: boxes sit at their rounded places
-// inside each other, captions and images are painted by their box.
+// Where an element's point (twips) shows in the dock widget; captions and images are painted by
+// their box.
 QPoint pointOf(const kiv::Element& e, double x, double y) {
   const bool painted = e.Kind() != kiv::ElementKind::PictureBox;
   QPoint p(static_cast<int>(std::floor((painted ? x + e.Left() : x) / 15)),
@@ -42,7 +40,7 @@ QPoint pointOf(const kiv::Element& e, double x, double y) {
 }
 QPoint centreOf(const kiv::Element& e) { return pointOf(e, e.Width() / 2, e.Height() / 2); }
 
-// How many pixels of a screenshot (32 bits each, row after row) have this colour.
+// How many pixels of a 32-bit screenshot have this colour.
 long count(const QImage& image, const QColor& colour) {
   const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
   return std::count(pixels, pixels + image.width() * image.height(), colour.rgb());
@@ -85,13 +83,8 @@ class DockWidgetTest : public QObject {
     dock().setAllowScroll(scroll);
     std::vector<Bar> bars;
     for (const auto& key : keys) {
-      const Bar& bar = bars.emplace_back(dock().Bars().Add());
-      bar->setKey(key);
-      bar->setTitle(key);
-      bar->setCanExpand(true);
-      bar->setAllowResize(true);
-      bar->setShowClose(true);
-      bar->setHeight(height);
+      bars.push_back(widget_->addBar(QString::fromStdString(key), QString::fromStdString(key)));
+      bars.back()->setHeight(height);
     }
     dock().setShow(true);
     QApplication::setActiveWindow(widget_.get());
@@ -113,8 +106,7 @@ class DockWidgetTest : public QObject {
   }
 
  private slots:
-  // In-memory services with fixed colours (0xBBGGRR): title black to red, splitter line grey,
-  // bodies light, captions dark.
+  // Title black to red, splitter line grey, bodies light, captions dark (0xBBGGRR).
   void init() {
     useColours({{10, 0xC8C8C8}, {14, 0}, {15, 0x0000FF}, {140, 0xF0F0F0}, {150, 0x101010}});
   }
@@ -123,10 +115,9 @@ class DockWidgetTest : public QObject {
     kiv::resetSharedServices();
   }
 
-  // The screen shows what the model draws: the title's colours, a button's symbol, dark captions,
-  // splitter lines, host widgets in their bodies and hidden with a collapsed or closed bar. The
-  // pointer is the model's, a button clicks only on a release inside it, foreign drags are
-  // refused. The host gets its widgets back; one it deletes while hosted is just gone.
+  // The screen shows what the model draws and hosted widgets in their bodies, hidden with a
+  // collapsed or closed bar; the pointer is the model's, a button clicks only on a release inside
+  // it, foreign drags are refused; hosted widgets come back, one deleted while hosted is gone.
   void screenShowsTheModelAndHostedWidgetsComeBack() {
     const auto bars = showBars({"a", "b", "c"}, 2000);
     const Bar &a = bars[0], &b = bars[1], &c = bars[2];
@@ -183,10 +174,8 @@ class DockWidgetTest : public QObject {
     QVERIFY(grids[1] && grids[1]->parentWidget() == &form);
   }
 
-  // In scroll mode a captured mouse drags the splitter relative to where it is now, move after
-  // move, and the bar follows the pointer to within two pixels; the dock takes the widget's size,
-  // its scroll bar spans the dock's range and the wheel scrolls it; the widget shrinks no further
-  // than the dock's smallest size.
+  // In scroll mode the splitter follows a captured mouse move after move; the dock takes the
+  // widget's size down to its smallest, the scroll bar spans its range and the wheel scrolls.
   void scrollModeFollowsThePointerTheWheelAndTheWidgetsSize() {
     const Bar a = showBars({"a", "b"}, 1500, true)[0];
     const auto [split, grabbed] = at(pointOf(el().picSplit(k(a)), 600, 30));
@@ -213,9 +202,8 @@ class DockWidgetTest : public QObject {
     QCOMPARE(QSize(dock().Width(), dock().Height()), QSize(500, 200));
   }
 
-  // Any button but the right one drags a title at once: an outline follows the pointer and a
-  // line in the highlight colour marks where the bar lands; the release drops on the element
-  // under the pointer. A press and release without a move drops on the title itself.
+  // Any button but the right one drags a title; a highlight line marks where the bar lands and
+  // the release drops there. A click drops on the title itself; Escape drops nothing.
   void titleDragFollowsThePointerAndDropsAtTheRelease() {
     const auto bars = showBars({"a", "b", "c"}, 2000);
     QPalette palette = widget_->palette();
@@ -249,8 +237,8 @@ class DockWidgetTest : public QObject {
     QCOMPARE(order(dock()), QString("bca"));
   }
 
-  // A palette change at run time recolours the titles; in light and dark palettes the glyphs and
-  // the splitter line stand out 3:1 from what lies behind them; a long caption ends at its label.
+  // A palette change recolours the titles; glyphs and the splitter line keep a contrast of 3:1;
+  // a long caption ends before the buttons.
   void followsTheApplicationsLook_data() {
     QTest::addColumn<QPalette>("palette");
     QTest::newRow("light") << QPalette(QColor(0xEFEFEF));
@@ -267,8 +255,7 @@ class DockWidgetTest : public QObject {
     const auto bars = showBars({"a", "Ein sehr langer Titel, der nicht in die Leiste passt"}, 2000);
     widget_->resize(160, 450);
     const QPalette before = QApplication::palette();
-    // Qt hands a new application palette to the widgets while its event loop runs; here the
-    // event it sends them is sent by hand.
+    // Qt sends the change from its event loop; here it is sent by hand.
     auto setPalette = [this](const QPalette& p) {
       QApplication::setPalette(p);
       QEvent changed(QEvent::ApplicationPaletteChange);
@@ -300,7 +287,7 @@ class DockWidgetTest : public QObject {
     setPalette(before);
   }
 
-  // Tab walks the titles in the bars' order (also after a move); the focused one has a frame.
+  // Tab walks the titles in bar order (also after a move); the focused one looks different.
   void titlesTakeTheFocusInBarOrder() {
     const auto bars = showBars({"a", "b", "c"}, 2400);
     QVERIFY(QTest::qWaitForWindowActive(widget_.get()));
@@ -347,9 +334,8 @@ class DockWidgetTest : public QObject {
     if (what[0] != "state") QCOMPARE(QApplication::focusWidget(), title(b));
   }
 
-  // Bars are groupings named by their titles; the title's buttons are push buttons named by
-  // their tooltips (German without a translation, else through Qt's) whose press action clicks
-  // them.
+  // Bars are groupings named by their titles, buttons push buttons named by their tooltips
+  // (German, or translated through Qt) whose press action clicks them.
   void accessibilityAndTooltipsNameAndPress() {
     const Bar b = showBars({"a", "b", "c"}, 2400)[1];
     QAccessibleInterface* body = QAccessible::queryAccessibleInterface(this->body(b));

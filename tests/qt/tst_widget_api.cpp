@@ -1,8 +1,5 @@
-// KivDockWidget as a Qt host uses it, written from the README: it works without a services
-// factory, restores what was saved in the README's call order, keeps two docks apart, owns the
-// widgets it adopted, its signals and Qt-typed operations answer whatever sink the host sets, and
-// the host may delete it inside any of its signals (run under AddressSanitizer in the sanitizer
-// build): the input that raised the signal ends quietly, hosted widgets without a parent go too.
+// KivDockWidget as a Qt host uses it, written from the README: settings and palette out of the
+// box, two docks apart, its signals and Qt-typed operations, and deleted inside its own signals.
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +13,18 @@
 using namespace kivqtest;
 
 namespace {
+
+// A shown widget of 300 x 400 pixels with bar "a" (with an options button, carrying `carried`),
+// "b" and "c".
+Bar showABC(KivDockWidget& w, QWidget* carried = nullptr) {
+  w.resize(300, 400);
+  auto a = w.addBar("a", "A", carried, KivDockWidget::DefaultFeatures | KivDockWidget::HasOptions);
+  w.addBar("b", "B");
+  w.addBar("c", "C");
+  w.dock()->setShow(true);
+  w.show();
+  return a;
+}
 
 struct Sink : kiv::KivDockEvents {
   QStringList log;
@@ -121,13 +130,7 @@ class WidgetApiTest : public QObject {
   void signalsNeverGoSilent() {
     useColours({});
     KivDockWidget w;
-    w.resize(300, 400);
-    auto a =
-        w.addBar("a", "A", nullptr, KivDockWidget::DefaultFeatures | KivDockWidget::HasOptions);
-    auto b = w.addBar("b", "B");
-    w.addBar("c", "C");
-    w.dock()->setShow(true);
-    w.show();
+    const Bar a = showABC(w), b = w.dock()->Bars().ItemByKey("b");
     Sink sink;
     w.dock()->setEventSink(&sink);
     QSignalSpy closed(&w, &KivDockWidget::closed), states(&w, &KivDockWidget::barStateChanged),
@@ -225,13 +228,8 @@ class WidgetApiTest : public QObject {
     QFETCH(QString, press);
     useColours({{14, 0x804020}, {15, 0xFFC080}, {140, 0xF0F0F0}});
     QPointer<KivDockWidget> widget = new KivDockWidget;
-    widget->resize(300, 400);
     QPointer<QLabel> label = new QLabel("grid");
-    auto a =
-        widget->addBar("a", "A", label, KivDockWidget::DefaultFeatures | KivDockWidget::HasOptions);
-    widget->addBar("b", "B");
-    widget->dock()->setShow(true);
-    widget->show();
+    const Bar a = showABC(*widget, label);
     QVERIFY(QTest::qWaitForWindowExposed(widget));
     QCoreApplication::processEvents();
     raised_ = 0;

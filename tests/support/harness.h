@@ -20,7 +20,6 @@ struct ShownMessage {
 class Harness {
  public:
   virtual ~Harness() = default;
-  virtual std::string name() const = 0;
 
   // Makes this backend the library's platform; called before every test.
   virtual void install() = 0;
@@ -37,7 +36,6 @@ class Harness {
 
   // Message boxes shown by the platform, in order.
   virtual std::vector<ShownMessage> messages() = 0;
-  virtual void clearMessages() = 0;
   virtual void setUserMode(bool runTime) = 0;
 
   // User input on an element the user sees. x, y in twips relative to the element.

@@ -8,7 +8,6 @@ namespace {
 
 class HeadlessHarness : public Harness {
  public:
-  std::string name() const override { return "headless"; }
   void install() override {
     platform_ = std::make_shared<kiv::HeadlessPlatform>();
     kiv::setPlatform(platform_);
@@ -28,7 +27,6 @@ class HeadlessHarness : public Harness {
     for (const auto& m : platform_->Messages()) out.push_back({m.Text, m.Caption});
     return out;
   }
-  void clearMessages() override { platform_->ClearMessages(); }
   void setUserMode(bool runTime) override { platform_->SetUserMode(runTime); }
   void click(kiv::Element& element) override { element.Click(); }
   void press(kiv::Element& element, std::int16_t button, float x, float y) override {

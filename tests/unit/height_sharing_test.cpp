@@ -1,5 +1,7 @@
-// Sharing the height on plain slots, one row per case. Plans: R a resizable bar, F a fixed one,
-// Z a resizable bar whose new heights start a sharing of their own (keyed "ZAHL_TOP").
+// The whole sharing on plain slots: how many nested sharings its steps run and how deep they
+// nest decide whether the dock plays them through or writes what they leave. Plans: R a
+// resizable bar, F a fixed one, Z a resizable bar whose new heights start a sharing of their own
+// (keyed "ZAHL_TOP").
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,21 +13,6 @@ namespace kiv::layout {
 namespace {
 
 using Ints = std::vector<std::int32_t>;
-
-TEST(HeightSharing, RoundsGoToTheEvenNumberAndABarNeverGetsLessThan400) {
-  const struct {
-    std::int32_t dockHeight, taken, k, correction;
-  } corrections[] = {{2581, 2560, 2, 10},  {2583, 2560, 2, 12},  {2539, 2560, 2, -10},
-                     {2537, 2560, 2, -12}, {3360, 3060, 3, 100}, {1260, 2760, 3, -500}};
-  for (const auto& c : corrections) {
-    EXPECT_EQ(sharingCorrection(c.dockHeight, c.taken, c.k), c.correction) << c.dockHeight;
-  }
-  EXPECT_EQ(sharedHeight(1000, -600), 400);
-  EXPECT_EQ(sharedHeight(1000, -599), 401);
-  EXPECT_EQ(sharedHeight(2147483647, 1), std::nullopt);
-  EXPECT_EQ(dragLimit(2000, 1500, 500), 3000);
-  EXPECT_EQ(dragLimit(2147483647, 1, 0), std::nullopt);
-}
 
 TEST(HeightSharing, TheWholeSharingEndsWithTheHeightsOfItsStepsOrTellsWhyNot) {
   const struct {
@@ -68,25 +55,6 @@ TEST(HeightSharing, TheWholeSharingEndsWithTheHeightsOfItsStepsOrTellsWhyNot) {
       }
     }
     EXPECT_EQ(shared, row.shared);
-  }
-}
-
-TEST(HeightSharing, TheNeighbourIsTheNextTheOneAboveOrTheLastResizable) {
-  const struct {
-    std::int32_t p, n;
-    std::vector<bool> resizable;  // by visible position
-    std::int32_t t;
-  } rows[] = {
-      {1, 3, {true, true, true}, 2},   {3, 3, {true, true, true}, 2},
-      {2, 3, {true, true, false}, 1},  {1, 3, {true, false, true}, 3},
-      {1, 3, {true, false, false}, 1}, {2, 4, {false, true, true}, 3},
-      {2, 2, {false, false}, 1},  // nobody can take it up: the one above all the same
-  };
-  for (const auto& row : rows) {
-    const auto visible = static_cast<std::int32_t>(row.resizable.size());
-    auto canResize = [&](std::int32_t j) { return row.resizable[static_cast<std::size_t>(j) - 1]; };
-    EXPECT_EQ(neighbourPosition(row.p, row.n, visible, canResize), row.t)
-        << row.p << " of " << row.n;
   }
 }
 
