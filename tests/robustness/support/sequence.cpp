@@ -337,8 +337,13 @@ std::vector<std::string> Run::step() {
     if (m.rfind("KivDock: OrderBars: ", 0) == 0 || m.rfind("KivDock.pResizeWidth: ", 0) == 0)
       effect = kUnsettle;
     // Sharings of the height around a resizable "ZAHL_TOP" bar may start each other for good.
-    if (m.find(kStackMessage) != std::string::npos && !dock().Bars().ItemByKey("ZAHL_TOP"))
-      found.push_back("[recursion] a plain operation met the limit");
+    // Every step the runaway passed through on its way out failed, the repaints and splitter
+    // limits among them: the layout is left to the next pass.
+    if (m.find(kStackMessage) != std::string::npos) {
+      effect = kUnsettle;
+      if (!dock().Bars().ItemByKey("ZAHL_TOP"))
+        found.push_back("[recursion] a plain operation met the limit");
+    }
   }
   // The step in which the services failed: a save may have stopped early, a layout may wait.
   const std::size_t failAt = h.services->failAt;
