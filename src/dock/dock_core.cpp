@@ -2,57 +2,20 @@
 #include "model/broker_state.h"
 #include "platform/elements_state.h"
 
-#if defined(__linux__)
-#include <pthread.h>
-#endif
-
 #include <algorithm>
 #include <cstdint>
 
 #include "kivdock/shared_services.h"
 #include "platform/errors.h"
 #include "platform/failure.h"
+#include "platform/stack_room.h"
 
 namespace kiv::detail {
 
 namespace {
 
-// The current frame's address: the real stack, also where a sanitizer keeps locals elsewhere.
-std::uintptr_t stackHere() {
-#if defined(__GNUC__) || defined(__clang__)
-  return reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
-#else
-  volatile char here = 0;
-  return reinterpret_cast<std::uintptr_t>(&here);
-#endif
-}
-
 // The lowest stack address nested calls may reach before they count as a recursion that does
-// not end: a quarter of the thread's stack, at least 256 KB, stays free for the host and the
-// platform. Without a known stack, 1 MB below the outermost call is allowed.
-// The lowest address this thread's stack may use, 0 when it is not known. Asked once per
-// thread: finding the main thread's stack reads the process's memory map.
-std::uintptr_t threadStackLimit() {
-  thread_local const std::uintptr_t limit = [] {
-    std::uintptr_t lowest = 0;
-#if defined(__linux__)
-    pthread_attr_t attr;
-    if (pthread_getattr_np(pthread_self(), &attr) == 0) {
-      void* low = nullptr;
-      std::size_t size = 0;
-      if (pthread_attr_getstack(&attr, &low, &size) == 0 && low && size > 0) {
-        const auto bottom = reinterpret_cast<std::uintptr_t>(low);
-        constexpr std::uintptr_t kMinReserve = 256 * 1024;
-        lowest = bottom + std::max<std::uintptr_t>(kMinReserve, size / 4);
-      }
-      pthread_attr_destroy(&attr);
-    }
-#endif
-    return lowest;
-  }();
-  return limit;
-}
-
+// not end. Without a known stack, 1 MB below the outermost call is allowed.
 std::uintptr_t stackFloor(std::uintptr_t here) {
   constexpr std::uintptr_t kFallbackUse = 1024 * 1024;
   if (const std::uintptr_t limit = threadStackLimit()) {

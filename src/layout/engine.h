@@ -76,7 +76,10 @@ struct SharingOutcome {
   std::uint64_t sharings = 0;  // how many sharings the steps run, the nested ones included
   std::size_t nesting = 0;     // how deep the steps nest sharings in each other at most
 };
-SharingOutcome shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight);
+// Sharings nested so deep that the computation would go below lowestStack (0: no bound) count as
+// endless: the stack would run out before they end.
+SharingOutcome shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight,
+                           std::uintptr_t lowestStack = 0);
 
 // The visible position of the bar that takes up a change of the bar at order position p of n:
 // the next one, or the one above for the last and for the last but one before a fixed last bar;

@@ -7,6 +7,7 @@
 
 #include "layout/engine.h"
 #include "platform/errors.h"
+#include "platform/stack_room.h"
 #include "platform/whole_number.h"
 
 namespace kiv::layout {
@@ -43,8 +44,8 @@ struct Unknown {};
 // that starts again from heights it is itself still working on can never end.
 class Sharing {
  public:
-  Sharing(const std::vector<ShareSlot>& slots, std::int32_t dockHeight)
-      : slots_(slots), dockHeight_(dockHeight) {}
+  Sharing(const std::vector<ShareSlot>& slots, std::int32_t dockHeight, std::uintptr_t lowestStack)
+      : slots_(slots), dockHeight_(dockHeight), lowestStack_(lowestStack) {}
 
   // The drag limit every resizable bar was given, once a round ran.
   std::optional<std::int64_t> cap() const { return cap_; }
@@ -60,6 +61,7 @@ class Sharing {
       return known->second.heights;
     }
     if (depth > kMaxNesting || done_.size() >= kMaxSharings) throw Endless{};
+    if (lowestStack_ != 0 && detail::stackHere() < lowestStack_) throw Endless{};  // out of stack
     done_.emplace(start, Outcome{});
     const std::uint64_t before = steps_;
     const std::size_t deepestOutside = deepest_;
@@ -125,6 +127,7 @@ class Sharing {
 
   const std::vector<ShareSlot>& slots_;
   std::int32_t dockHeight_;
+  std::uintptr_t lowestStack_;
   std::optional<std::int64_t> cap_;
   std::unordered_map<Heights, Outcome, HeightsHash> done_;
   std::uint64_t steps_ = 0;  // the sharings the steps run so far, up to kManySteps
@@ -148,12 +151,13 @@ std::optional<std::int32_t> sharedHeight(std::int32_t height, std::int32_t corre
   return next > 400 ? static_cast<std::int32_t>(next) : 400;
 }
 
-SharingOutcome shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight) {
+SharingOutcome shareHeight(std::vector<ShareSlot>& slots, std::int32_t dockHeight,
+                           std::uintptr_t lowestStack) {
   Heights start;
   start.reserve(slots.size());
   for (const ShareSlot& s : slots) start.push_back(s.height);
   try {
-    Sharing sharing(slots, dockHeight);
+    Sharing sharing(slots, dockHeight, lowestStack);
     const Heights end = sharing.run(start, 0);
     if (sharing.cap() && !fits(*sharing.cap()))
       return {SharingEnd::Unknown, sharing.sharings(), sharing.deepest()};

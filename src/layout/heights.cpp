@@ -4,6 +4,7 @@
 #include "dock/dock_core.h"
 #include "layout/engine.h"
 #include "platform/failure.h"
+#include "platform/stack_room.h"
 #include "platform/whole_number.h"
 
 namespace kiv::detail {
@@ -19,6 +20,16 @@ bool resizable(const std::shared_ptr<cKivBar>& b) { return b && b->AllowResize()
 // handlers run on top of it: 200 of them fit in the 1 MB stack of a Windows thread.
 constexpr std::uint64_t kStepByStepSharings = 10000;
 constexpr std::size_t kStepByStepNesting = 200;
+
+// How deep in the stack the engine may go while it plays nested sharings through: half of the
+// room the dock leaves its host below its own nested calls, or 512 KB without a known stack.
+std::uintptr_t sharingStackLimit() {
+  const std::uintptr_t bottom = threadStackBottom(), limit = threadStackLimit();
+  if (bottom != 0 && limit > bottom) return bottom + (limit - bottom) / 2;
+  constexpr std::uintptr_t kFallbackUse = 512 * 1024;
+  const std::uintptr_t here = stackHere();
+  return here > kFallbackUse ? here - kFallbackUse : 0;
+}
 
 std::int32_t checked(std::optional<std::int32_t> v) {
   if (!v) throw errors::overflow();
@@ -47,7 +58,7 @@ bool DockCore::shareNestedHeights() {
     slots.push_back(s);
   }
   if (!nests) return false;
-  const layout::SharingOutcome outcome = layout::shareHeight(slots, height_);
+  const layout::SharingOutcome outcome = layout::shareHeight(slots, height_, sharingStackLimit());
   switch (outcome.end) {
     case layout::SharingEnd::Unknown:
       return false;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "layout/engine.h"
+#include "platform/stack_room.h"
 
 namespace kiv::layout {
 namespace {
@@ -56,6 +57,15 @@ TEST(HeightSharing, TheWholeSharingEndsWithTheHeightsOfItsStepsOrTellsWhyNot) {
     }
     EXPECT_EQ(shared, row.shared);
   }
+}
+
+// A host deep in its own stack, or on a thread with a small one, leaves no room for the nested
+// sharings: they count as endless instead of overflowing the stack.
+TEST(HeightSharing, NestedSharingsStopWhereTheStackEnds) {
+  std::vector<ShareSlot> slots{{2000, true, true, {}}, {1100, true, false, {}}};
+  const std::uintptr_t here = detail::stackHere();
+  EXPECT_EQ(shareHeight(slots, 3360, here + 1).end, SharingEnd::Endless);
+  EXPECT_EQ(shareHeight(slots, 3360, here > 65536 ? here - 65536 : 0).end, SharingEnd::Ends);
 }
 
 }  // namespace
