@@ -60,15 +60,21 @@ DockCore::Scope::Scope(DockCore& core)
       beforeReport_([](void* c) { static_cast<DockCore*>(c)->settlePendingRestack(); }, &core) {
   if (core_.runaway_) throw RecursionLimitError();
   const std::uintptr_t here = stackHere();
-  if (core_.depth_ == 0) core_.stackFloor_ = stackFloor(here);
-  ++core_.depth_;
-  if (core_.depth_ > 1 && here < core_.stackFloor_) {
-    --core_.depth_;
-    core_.runaway_ = true;
-    const RecursionLimitError error;
-    showReport(error.Description(), "KivDock");
-    throw error;
+  if (core_.depth_ == 0) {
+    core_.stackFloor_ = stackFloor(here);
+    core_.sharingsThisCall_ = 0;
   }
+  if (core_.depth_ > 0 && here < core_.stackFloor_) core_.stopRunaway();
+  ++core_.depth_;
+}
+
+// Every call into the dock fails from here until the outermost one returns, each step on the way
+// out as a failing step; the user hears of it once.
+void DockCore::stopRunaway() {
+  runaway_ = true;
+  const RecursionLimitError error;
+  showReport(error.Description(), "KivDock");
+  throw error;
 }
 
 DockCore::Scope::~Scope() {

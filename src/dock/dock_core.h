@@ -120,6 +120,7 @@ class DockCore final : public ElementHost, public LayoutingHost {
   void pPaintAll();
   // layout/heights.cpp, layout/height_triggers.cpp
   void pAutoSize();
+  [[noreturn]] void stopRunaway();
   bool shareNestedHeights();
   void pCalcHeight(std::int16_t index, std::int16_t& neighbour);
   void pSetSplitLimits();
@@ -182,6 +183,7 @@ class DockCore final : public ElementHost, public LayoutingHost {
   int depth_ = 0;                  // nested calls from outside
   std::uintptr_t stackFloor_ = 0;  // nested calls below this stack address are a runaway
   bool runaway_ = false;
+  std::uint64_t sharingsThisCall_ = 0;  // height sharings begun since the outermost call began
   bool settling_ = false;
   bool savingOnExit_ = false;
   std::int16_t sharedWrite_ = 0;    // the bar getting a height the nested sharings already gave

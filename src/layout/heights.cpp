@@ -20,6 +20,8 @@ bool resizable(const std::shared_ptr<cKivBar>& b) { return b && b->AllowResize()
 // handlers run on top of it: 200 of them fit in the 1 MB stack of a Windows thread.
 constexpr std::uint64_t kStepByStepSharings = 10000;
 constexpr std::size_t kStepByStepNesting = 200;
+// Sharings begun in one call to the dock, the nested ones included, before they count as endless.
+constexpr std::uint64_t kSharingsPerCall = 100000;
 
 // How deep in the stack the engine may go while it plays nested sharings through: half of the
 // room the dock leaves its host below its own nested calls, or 512 KB without a known stack.
@@ -90,6 +92,10 @@ bool DockCore::shareNestedHeights() {
 
 void DockCore::pAutoSize() {
   if (mAllowScroll) return;
+  // Sharings that keep starting each other where the engine cannot tell their end (a sum leaves
+  // 32 bits) may branch in every round of every nested one: bounded only by the stack, they would
+  // run for hours. So many of them in one call count as a recursion that does not end.
+  if (++sharingsThisCall_ > kSharingsPerCall) stopRunaway();
   const bool outermost = !stepByStepSharing_;
   if (shareNestedHeights()) return;
   struct EndsStepByStep {
