@@ -12,20 +12,6 @@
 
 namespace kiv::detail {
 
-namespace {
-
-// The lowest stack address nested calls may reach before they count as a recursion that does
-// not end. Without a known stack, 1 MB below the outermost call is allowed.
-std::uintptr_t stackFloor(std::uintptr_t here) {
-  constexpr std::uintptr_t kFallbackUse = 1024 * 1024;
-  if (const std::uintptr_t limit = threadStackLimit()) {
-    return here > limit ? limit : here;  // already deep in the stack: no room for nesting
-  }
-  return here > kFallbackUse ? here - kFallbackUse : 0;
-}
-
-}  // namespace
-
 DockCore& coreOf(KivDock& dock) { return dock.core(); }
 
 LayoutingHost& layoutingHostOf(KivDock& dock) { return dock.core(); }
@@ -61,7 +47,7 @@ DockCore::Scope::Scope(DockCore& core)
   if (core_.runaway_) throw RecursionLimitError();
   const std::uintptr_t here = stackHere();
   if (core_.depth_ == 0) {
-    core_.stackFloor_ = stackFloor(here);
+    core_.stackFloor_ = nestingFloor(here);
     core_.sharingsThisCall_ = 0;
   }
   if (core_.depth_ > 0 && here < core_.stackFloor_) core_.stopRunaway();

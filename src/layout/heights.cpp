@@ -23,16 +23,6 @@ constexpr std::size_t kStepByStepNesting = 200;
 // Sharings begun in one call to the dock, the nested ones included, before they count as endless.
 constexpr std::uint64_t kSharingsPerCall = 100000;
 
-// How deep in the stack the engine may go while it plays nested sharings through: half of the
-// room the dock leaves its host below its own nested calls, or 512 KB without a known stack.
-std::uintptr_t sharingStackLimit() {
-  const std::uintptr_t bottom = threadStackBottom(), limit = threadStackLimit();
-  if (bottom != 0 && limit > bottom) return bottom + (limit - bottom) / 2;
-  constexpr std::uintptr_t kFallbackUse = 512 * 1024;
-  const std::uintptr_t here = stackHere();
-  return here > kFallbackUse ? here - kFallbackUse : 0;
-}
-
 std::int32_t checked(std::optional<std::int32_t> v) {
   if (!v) throw errors::overflow();
   return *v;
@@ -60,7 +50,7 @@ bool DockCore::shareNestedHeights() {
     slots.push_back(s);
   }
   if (!nests) return false;
-  const layout::SharingOutcome outcome = layout::shareHeight(slots, height_, sharingStackLimit());
+  const layout::SharingOutcome outcome = layout::shareHeight(slots, height_, computationFloor());
   switch (outcome.end) {
     case layout::SharingEnd::Unknown:
       return false;

@@ -49,8 +49,20 @@ std::uintptr_t stackHere() noexcept {
 #endif
 }
 
-std::uintptr_t threadStackBottom() noexcept { return bounds().bottom; }
+std::uintptr_t nestingFloor(std::uintptr_t here) noexcept {
+  if (const std::uintptr_t limit = bounds().limit) {
+    return here > limit ? limit : here;  // already deep in the stack: no room for nesting
+  }
+  constexpr std::uintptr_t kFallbackUse = 1024 * 1024;
+  return here > kFallbackUse ? here - kFallbackUse : 0;
+}
 
-std::uintptr_t threadStackLimit() noexcept { return bounds().limit; }
+std::uintptr_t computationFloor() noexcept {
+  const StackBounds& b = bounds();
+  if (b.bottom != 0 && b.limit > b.bottom) return b.bottom + (b.limit - b.bottom) / 2;
+  constexpr std::uintptr_t kFallbackUse = 512 * 1024;
+  const std::uintptr_t here = stackHere();
+  return here > kFallbackUse ? here - kFallbackUse : 0;
+}
 
 }  // namespace kiv::detail
