@@ -28,6 +28,18 @@ class Worker {
     }
     pthread_attr_destroy(&attr);
   }
+  // At the end of the process the thread is told to stop and joined, not left waiting on a
+  // condition that is being destroyed.
+  ~Worker() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      stopping_ = true;
+    }
+    changed_.notify_all();
+    pthread_join(thread_, nullptr);
+  }
+  Worker(const Worker&) = delete;
+  Worker& operator=(const Worker&) = delete;
 
   // Runs one input on the worker and returns what it found.
   std::string run(const std::uint8_t* data, std::size_t size) {
@@ -45,7 +57,8 @@ class Worker {
     auto& w = *static_cast<Worker*>(self);
     std::unique_lock<std::mutex> lock(w.mutex_);
     for (;;) {
-      w.changed_.wait(lock, [&] { return w.pending_; });
+      w.changed_.wait(lock, [&] { return w.pending_ || w.stopping_; });
+      if (w.stopping_) return nullptr;
       kivrobust::Choices choices(w.data_, w.size_);
       w.failure_ = kivrobust::runSequence(choices, 400, "fuzz input");
       w.pending_ = false;
@@ -59,14 +72,14 @@ class Worker {
   const std::uint8_t* data_ = nullptr;
   std::size_t size_ = 0;
   bool pending_ = false;
+  bool stopping_ = false;
   std::string failure_;
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // Never destroyed: its thread waits for the next input until the process ends.
-  static Worker& worker = *new Worker;
+  static Worker worker;
   const std::string failure = worker.run(data, size);
   if (failure.empty()) return 0;
   std::fputs(failure.c_str(), stderr);
